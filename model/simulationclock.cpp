@@ -1,0 +1,69 @@
+#include "simulationclock.h"
+
+#include "fielderror.h"
+#include "ticks.h"
+
+SimulationClock::SimulationClock(TownState &town, QObject *parent)
+    : QObject(parent)
+    , m_town(town)
+{
+    // Precise timers schedule each timeout from the previous one, so the year
+    // counter keeps pace with the wall clock instead of drifting.
+    for (QTimer *timer : {&m_landValueTimer, &m_economyTimer, &m_upkeepTimer})
+        timer->setTimerType(Qt::PreciseTimer);
+    connect(&m_landValueTimer, &QTimer::timeout, this, &SimulationClock::landValueTick);
+    connect(&m_economyTimer, &QTimer::timeout, this, &SimulationClock::economyTick);
+    connect(&m_upkeepTimer, &QTimer::timeout, this, &SimulationClock::upkeepTick);
+    start();
+}
+
+void SimulationClock::setPeriod(QTimer &timer, int periodMs)
+{
+    // A QTimer with interval 0 would fire on every pass of the event loop;
+    // here 0 means the timer is stopped.
+    if (periodMs <= 0) {
+        timer.stop();
+        return;
+    }
+    if (timer.isActive() && timer.interval() == periodMs)
+        return;
+    timer.start(periodMs);
+}
+
+void SimulationClock::setPeriods(const ClockPeriods &periods)
+{
+    setPeriod(m_landValueTimer, periods.landValueMs);
+    setPeriod(m_economyTimer, periods.economyMs);
+    setPeriod(m_upkeepTimer, periods.upkeepMs);
+}
+
+ClockPeriods SimulationClock::periods() const
+{
+    const auto period = [](const QTimer &timer) { return timer.isActive() ? timer.interval() : 0; };
+    return {period(m_landValueTimer), period(m_economyTimer), period(m_upkeepTimer)};
+}
+
+template<typename Tick>
+void SimulationClock::runTick(Tick tick)
+{
+    try {
+        tick();
+    } catch (const FieldError &error) {
+        Q_EMIT tickFailed(QString::fromStdString(error.what()));
+    }
+}
+
+void SimulationClock::landValueTick()
+{
+    runTick([this] { runLandValueTick(m_town, m_random); });
+}
+
+void SimulationClock::economyTick()
+{
+    runTick([this] { runEconomyTick(m_town); });
+}
+
+void SimulationClock::upkeepTick()
+{
+    runTick([this] { runUpkeepTick(m_town); });
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "randomsource.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class TownState;
+
+// The timer periods of the clock, in milliseconds; 0 means that timer is stopped.
+struct ClockPeriods {
+    int landValueMs = 0;
+    int economyMs = 0;
+    int upkeepMs = 0;
+
+    friend bool operator==(const ClockPeriods &, const ClockPeriods &) = default;
+};
+
+inline constexpr ClockPeriods kRunningPeriods{1000, 1000, 20000};
+inline constexpr ClockPeriods kStoppedPeriods{0, 0, 0};
+
+// Drives the town: the land-value and economy ticks every second, the upkeep
+// tick every twenty seconds. It owns the random source of the land-value tick.
+// It runs from the moment it is made.
+class SimulationClock : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SimulationClock(TownState &town, QObject *parent = nullptr);
+
+    // Sets the three periods, land value first, then economy, then upkeep.
+    // A timer already running with the same period keeps its countdown.
+    void setPeriods(const ClockPeriods &periods);
+    ClockPeriods periods() const;
+
+    void stop() { setPeriods(kStoppedPeriods); }
+    void start() { setPeriods(kRunningPeriods); }
+    bool isRunning() const { return periods() == kRunningPeriods; }
+
+    // The ticks themselves, for the timers and for whoever drives time by hand.
+    void landValueTick();
+    void economyTick();
+    void upkeepTick();
+
+    const RandomSource &randomSource() const { return m_random; }
+
+Q_SIGNALS:
+    // A tick met a field it could not use and changed nothing.
+    void tickFailed(const QString &message);
+
+private:
+    static void setPeriod(QTimer &timer, int periodMs);
+    template<typename Tick>
+    void runTick(Tick tick);
+
+    TownState &m_town;
+    RandomSource m_random;
+    QTimer m_landValueTimer;
+    QTimer m_economyTimer;
+    QTimer m_upkeepTimer;
+};

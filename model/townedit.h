@@ -1,0 +1,49 @@
+#pragma once
+
+#include "field.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+class TownState;
+
+// One all-or-nothing change of the town. Reads see the edit's own earlier
+// writes, exactly as text, so a later step reads back what an earlier step
+// wrote; nothing reaches the town until commit(). An edit that is dropped
+// without commit(), for instance because a read threw FieldError, leaves the
+// town as it was.
+class TownEdit {
+public:
+    explicit TownEdit(TownState &town);
+    TownEdit(const TownEdit &) = delete;
+    TownEdit &operator=(const TownEdit &) = delete;
+
+    std::string_view text(Field field) const;
+    // Throws FieldError when the text is not a finite number.
+    double number(Field field) const;
+
+    void setText(Field field, std::string_view text);
+    // Throws FieldError when the value is not finite.
+    void setNumber(Field field, double value);
+
+    // Stores every written field in the town, in the order first written,
+    // then tells the town's observer about each text that changed.
+    void commit();
+
+private:
+    struct Write {
+        Field field;
+        std::string text;
+    };
+
+    Write &writeFor(Field field);
+    const Write *findWrite(Field field) const;
+
+    // No rule writes more than five distinct fields at once.
+    static constexpr int kMaxWrites = 8;
+
+    TownState &m_town;
+    std::array<Write, kMaxWrites> m_writes;
+    int m_writeCount = 0;
+};
