@@ -9,10 +9,17 @@ namespace NumberText {
 namespace {
 
 constexpr double kLargestPlainInteger = 1e15;
+// The largest double whose 15-digit text does not round up past the largest double.
+constexpr double kLargestWritable = 1.79769313486231e308;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 } // namespace
+
+bool isWritable(double value)
+{
+    return std::fabs(value) <= kLargestWritable; // false for infinities and NaN too
+}
 
 int formatNumberInto(double value, char *buffer)
 {

@@ -14,8 +14,13 @@ inline constexpr int kMaxFormattedLength = 24;
 // as plain integers ("990", "-105"), anything else with at most 15 significant
 // digits and no trailing zeros ("982.5", "0.5", "7.05547523498535"), and an
 // exponent form ("1e+15", "1e-05") outside that range. Negative zero is "0".
-// The value must be finite.
+// The value must be writable.
 std::string formatNumber(double value);
+
+// Whether formatNumber() can write the value as a text that parseNumber()
+// reads back: finite, and not so close to the largest double
+// that rounding to 15 digits would overflow.
+bool isWritable(double value);
 
 // Writes formatNumber(value) into buffer, which holds at least
 // kMaxFormattedLength characters, and returns its length.

@@ -4,7 +4,6 @@
 #include "numbertext.h"
 #include "townstate.h"
 
-#include <cmath>
 #include <stdexcept>
 
 TownEdit::TownEdit(TownState &town)
@@ -54,8 +53,7 @@ void TownEdit::setText(Field field, std::string_view text)
 
 void TownEdit::setNumber(Field field, double value)
 {
-    // A subnormal would print as a text too small for the reader to take back.
-    if (!std::isfinite(value) || std::fpclassify(value) == FP_SUBNORMAL)
+    if (!NumberText::isWritable(value))
         throw FieldError(field, FieldError::Reason::OutOfRange, std::string(text(field)));
     char buffer[NumberText::kMaxFormattedLength];
     const int length = NumberText::formatNumberInto(value, buffer);

@@ -1,4 +1,101 @@
+#include "simulationclock.h"
+#include "townstate.h"
+
+#include <QCoreApplication>
+#include <QSignalSpy>
 #include <QTest>
-class Placeholder : public QObject { Q_OBJECT };
-QTEST_MAIN(Placeholder)
+
+// The clock that drives the town, its stop and start, and its failures.
+class TestSimulationClock : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void runsFromTheMomentItIsMade();
+    void stoppedTimersNeverFire();
+    void stopAndStartSetAllThreePeriods_data();
+    void stopAndStartSetAllThreePeriods();
+    void ticksDriveTheTown();
+    void aFailedTickChangesNothingAndSaysWhy();
+};
+
+void TestSimulationClock::runsFromTheMomentItIsMade()
+{
+    TownState town;
+    SimulationClock clock(town);
+    QCOMPARE(clock.periods(), kRunningPeriods);
+    QVERIFY(clock.isRunning());
+    QCOMPARE(kRunningPeriods, (ClockPeriods{1000, 1000, 20000}));
+}
+
+// A QTimer with interval 0 fires on every pass of the event loop; a stopped
+// clock must not.
+void TestSimulationClock::stoppedTimersNeverFire()
+{
+    TownState town;
+    SimulationClock clock(town);
+    clock.stop();
+    for (int i = 0; i < 50; ++i)
+        QCoreApplication::processEvents();
+    QCOMPARE(town.text(Fields::yearCounter), std::string("0"));
+    QCOMPARE(town.text(Fields::balance), std::string("1000"));
+    QCOMPARE(town.text(Fields::totalLandValue), std::string("Text29"));
+}
+
+void TestSimulationClock::stopAndStartSetAllThreePeriods_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<bool>("running");
+    QTest::newRow("stop") << "S" << false;
+    QTest::newRow("stop twice") << "SS" << false;
+    QTest::newRow("start after stop") << "SG" << true;
+    QTest::newRow("start while running") << "G" << true;
+    QTest::newRow("stop after start") << "GS" << false;
+}
+
+void TestSimulationClock::stopAndStartSetAllThreePeriods()
+{
+    QFETCH(QString, options);
+    QFETCH(bool, running);
+    TownState town;
+    SimulationClock clock(town);
+    for (QChar option : options) {
+        if (option == 'S')
+            clock.stop();
+        else
+            clock.start();
+    }
+    QCOMPARE(clock.periods(), running ? kRunningPeriods : kStoppedPeriods);
+    QCOMPARE(clock.isRunning(), running);
+}
+
+void TestSimulationClock::ticksDriveTheTown()
+{
+    TownState town;
+    SimulationClock clock(town);
+    clock.stop();
+    clock.landValueTick();
+    clock.economyTick();
+    clock.upkeepTick();
+    QCOMPARE(town.text(Fields::totalLandValue), std::string("7.05547523498535"));
+    QCOMPARE(town.text(Fields::balance), std::string("890"));
+    QCOMPARE(town.text(Fields::yearCounter), std::string("1"));
+    clock.landValueTick();
+    QCOMPARE(town.text(Fields::totalLandValue), std::string("5.3342399597168"));
+}
+
+void TestSimulationClock::aFailedTickChangesNothingAndSaysWhy()
+{
+    TownState town;
+    SimulationClock clock(town);
+    clock.stop();
+    town.setText(Fields::consumptionTax, "abc");
+    QSignalSpy failures(&clock, &SimulationClock::tickFailed);
+    clock.economyTick();
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(failures.at(0).at(0).toString().contains("Text32"));
+    QCOMPARE(town.text(Fields::balance), std::string("1000"));
+    QCOMPARE(town.text(Fields::yearCounter), std::string("0"));
+}
+
+QTEST_GUILESS_MAIN(TestSimulationClock)
 #include "tst_simulationclock.moc"
