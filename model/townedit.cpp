@@ -4,7 +4,21 @@
 #include "numbertext.h"
 #include "townstate.h"
 
+#include <cstring>
 #include <stdexcept>
+
+void TownEdit::Write::assign(std::string_view text)
+{
+    if (text.size() <= kInlineCapacity) {
+        std::memcpy(m_inline, text.data(), text.size());
+        m_length = static_cast<std::uint8_t>(text.size());
+        m_spill.reset();
+    } else if (m_spill) {
+        m_spill->assign(text);
+    } else {
+        m_spill = std::make_unique<std::string>(text);
+    }
+}
 
 TownEdit::TownEdit(TownState &town)
     : m_town(town)
@@ -34,7 +48,7 @@ TownEdit::Write &TownEdit::writeFor(Field field)
 std::string_view TownEdit::text(Field field) const
 {
     if (const Write *write = findWrite(field))
-        return write->text;
+        return write->text();
     return m_town.text(field);
 }
 
@@ -48,7 +62,7 @@ double TownEdit::number(Field field) const
 
 void TownEdit::setText(Field field, std::string_view text)
 {
-    writeFor(field).text.assign(text);
+    writeFor(field).assign(text);
 }
 
 void TownEdit::setNumber(Field field, double value)
@@ -57,7 +71,7 @@ void TownEdit::setNumber(Field field, double value)
         throw FieldError(field, FieldError::Reason::OutOfRange, std::string(text(field)));
     char buffer[NumberText::kMaxFormattedLength];
     const int length = NumberText::formatNumberInto(value, buffer);
-    writeFor(field).text.assign(buffer, static_cast<std::size_t>(length));
+    writeFor(field).assign(std::string_view(buffer, static_cast<std::size_t>(length)));
 }
 
 void TownEdit::commit()
@@ -65,11 +79,12 @@ void TownEdit::commit()
     std::array<Field, kMaxWrites> changed{};
     int changedCount = 0;
     for (int i = 0; i < m_writeCount; ++i) {
-        Write &write = m_writes[static_cast<std::size_t>(i)];
+        const Write &write = m_writes[static_cast<std::size_t>(i)];
         std::string &stored = m_town.m_texts[TownState::index(write.field)];
-        if (stored == write.text)
+        const std::string_view text = write.text();
+        if (stored == text)
             continue;
-        stored.swap(write.text);
+        stored.assign(text);
         changed[static_cast<std::size_t>(changedCount++)] = write.field;
     }
     m_writeCount = 0;

@@ -3,6 +3,7 @@
 #include "field.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -32,9 +33,20 @@ public:
     void commit();
 
 private:
+    // A pending text. Numbers and typical typed figures fit the inline
+    // buffer, which keeps a tick free of allocations; longer texts spill.
     struct Write {
-        Field field;
-        std::string text;
+        static constexpr std::size_t kInlineCapacity = 32;
+
+        void assign(std::string_view text);
+        std::string_view text() const { return m_spill ? std::string_view(*m_spill) : std::string_view(m_inline, m_length); }
+
+        Field field{};
+
+    private:
+        std::uint8_t m_length = 0;
+        char m_inline[kInlineCapacity];
+        std::unique_ptr<std::string> m_spill;
     };
 
     Write &writeFor(Field field);
