@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for kestavine, builds it, and plays or tests it.
-#   bash tools/setup.sh play   install what is missing, build, start the game
-#   bash tools/setup.sh test   install what is missing, build, run every test
+#   bash tools/setup.sh play            install what is missing, build, start the game
+#   bash tools/setup.sh test            install what is missing, build, run every test
+#   bash tools/setup.sh sanitize        the tests again, built with ASan and UBSan
+#   bash tools/setup.sh fuzz [seconds]  run each fuzz target for a while (default 20 s)
 # Installs only packages that are missing and builds incrementally, so a
 # second run starts at once.
 set -euo pipefail
 
 mode=${1:-play}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${KESTAVINE_BUILD_DIR:-$top/build}
 
 packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk)
-if [ "$mode" = test ]; then
-    packages+=(xvfb xauth)
-fi
+case "$mode" in
+test | sanitize) packages+=(xvfb xauth) ;;
+fuzz) packages+=(clang libclang-rt-dev) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -28,30 +30,65 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-configure=(-S "$top" -B "$build" -G Ninja)
-# CI treats every warning as an error; at home a warning should not stop play.
-if [ "${CI:-}" = true ]; then
-    configure+=(-DKESTAVINE_WERROR=ON)
-fi
-if [ ! -f "$build/CMakeCache.txt" ] || [ "${CI:-}" = true ]; then
-    cmake "${configure[@]}" >/dev/null
-fi
-cmake --build "$build" --parallel
+# build DIR [cmake options...]: configure once (every time in CI), then build.
+build() {
+    local dir=$1
+    shift
+    local options=(-S "$top" -B "$dir" -G Ninja "$@")
+    # CI treats every warning as an error; at home a warning should not stop play.
+    if [ "${CI:-}" = true ]; then
+        options+=(-DKESTAVINE_WERROR=ON)
+    fi
+    if [ ! -f "$dir/CMakeCache.txt" ] || [ "${CI:-}" = true ]; then
+        cmake "${options[@]}" >/dev/null
+    fi
+    cmake --build "$dir" --parallel
+}
+
+# run_tests DIR: the widget tests draw off screen; a few start the real
+# program, which needs a display.
+run_tests() {
+    cd "$1"
+    if [ -z "${DISPLAY:-}" ]; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 600
+    else
+        ctest --output-on-failure --timeout 600
+    fi
+}
 
 case "$mode" in
 play)
-    exec "$build/app/kestavine"
+    build "$top/build"
+    exec "$top/build/app/kestavine"
     ;;
 test)
-    cd "$build"
-    # The widget tests draw off screen; a few start the real program, which needs a display.
-    if [ -z "${DISPLAY:-}" ]; then
-        exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 600
-    fi
-    exec ctest --output-on-failure --timeout 600
+    build "$top/build"
+    run_tests "$top/build"
+    ;;
+sanitize)
+    build "$top/build-sanitize" -DKESTAVINE_SANITIZE=ON
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    run_tests "$top/build-sanitize"
+    ;;
+fuzz)
+    seconds=${2:-20}
+    CXX=clang++ build "$top/build-fuzz" -DKESTAVINE_FUZZ=ON -DKESTAVINE_WINDOWS=OFF
+    for target in fuzz_numbertext fuzz_placement fuzz_policy; do
+        corpus="$top/build-fuzz/corpus/$target"
+        mkdir -p "$corpus"
+        echo "== $target for $seconds s"
+        log="$top/build-fuzz/$target.log"
+        if ! "$top/build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" \
+            "$corpus" "$top/tests/fuzz/corpus" >"$log" 2>&1; then
+            tail -n 60 "$log"
+            exit 1
+        fi
+        grep -E '^Done' "$log"
+    done
     ;;
 *)
-    echo "usage: bash tools/setup.sh play|test" >&2
+    echo "usage: bash tools/setup.sh play|test|sanitize|fuzz [seconds]" >&2
     exit 2
     ;;
 esac
