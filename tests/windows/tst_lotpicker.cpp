@@ -1,0 +1,258 @@
+#include "lotpicker.h"
+#include "mainwindow.h"
+#include "windowtesting.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace WindowTesting;
+
+// The lot picker as the player reaches it: a kind button opens it, a lot
+// button builds, "キャンセル" and the close box leave the town alone.
+class TestLotPicker : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void kindButtonOpensOnePickerWithItsKind_data();
+    void kindButtonOpensOnePickerWithItsKind();
+    void lotButtonBuildsOnItsOwnLot_data();
+    void lotButtonBuildsOnItsOwnLot();
+    void anotherKindButtonSwitchesTheOpenPicker();
+    void leavingChangesNothing_data();
+    void leavingChangesNothing();
+    void unreadableFiguresBuildNothing_data();
+    void unreadableFiguresBuildNothing();
+    void isAFixedToolWindowLaidOutAsTheDiamond();
+    void tabVisitsTheLotsThenCancel();
+
+private:
+    QPushButton *kindButton(int kind) const;
+    LotPicker *openPicker(int kind);
+
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestLotPicker::initTestCase()
+{
+    setUpGameApplication();
+}
+
+void TestLotPicker::init()
+{
+    m_window = std::make_unique<MainWindow>();
+    // Time is not part of these tests.
+    m_window->clock().stop();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestLotPicker::cleanup()
+{
+    m_window.reset();
+    flushDeletes();
+}
+
+QPushButton *TestLotPicker::kindButton(int kind) const
+{
+    return child<QPushButton>(m_window.get(), QStringLiteral("Command%1").arg(kind));
+}
+
+LotPicker *TestLotPicker::openPicker(int kind)
+{
+    QTest::mouseClick(kindButton(kind), Qt::LeftButton);
+    return m_window->lotPicker();
+}
+
+void TestLotPicker::kindButtonOpensOnePickerWithItsKind_data()
+{
+    QTest::addColumn<int>("kind");
+    for (int kind = 1; kind <= 30; ++kind)
+        QTest::addRow("Command%d", kind) << kind;
+}
+
+// The picker shows and holds the kind's number as plain decimal text.
+void TestLotPicker::kindButtonOpensOnePickerWithItsKind()
+{
+    QFETCH(int, kind);
+    QVERIFY(!m_window->lotPicker());
+    LotPicker *picker = openPicker(kind);
+    QVERIFY(picker);
+    QVERIFY(picker->isVisible());
+    QCOMPARE(picker->chosenKind(), QString::number(kind));
+    // Its caption and question never tell which kind was chosen.
+    QCOMPARE(picker->windowTitle(), QStringLiteral("建設物購入"));
+    QCOMPARE(child<QLabel>(picker, QStringLiteral("Label1"))->text(),
+             QStringLiteral("この建物をどこに建てますか？"));
+
+    QTest::mouseClick(kindButton(kind), Qt::LeftButton);
+    QCOMPARE(m_window->lotPicker(), picker);
+    int pickers = 0;
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        pickers += window->objectName() == QStringLiteral("Form3") ? 1 : 0;
+    QCOMPARE(pickers, 1);
+}
+
+void TestLotPicker::lotButtonBuildsOnItsOwnLot_data()
+{
+    QTest::addColumn<int>("lot");
+    for (int lot = 1; lot <= 25; ++lot)
+        QTest::addRow("Command%d", lot) << lot;
+}
+
+// Lot button k builds on lot k only, charges the price shown on the balance
+// label at once, and leaves the picker open for the next lot.
+void TestLotPicker::lotButtonBuildsOnItsOwnLot()
+{
+    QFETCH(int, lot);
+    LotPicker *picker = openPicker(7);
+    TownState &town = m_window->town();
+    QTest::mouseClick(child<QPushButton>(picker, QStringLiteral("Command%1").arg(lot)), Qt::LeftButton);
+
+    for (int other = 1; other <= 25; ++other) {
+        const bool built = other == lot;
+        QCOMPARE(town.lotPicture(other), built ? 7 : TownState::kBareLand);
+        QCOMPARE(town.text(lotField(other)), std::string(built ? "10" : "0"));
+    }
+    QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("970"));
+    QCOMPARE(town.text(Fields::commerceTotal), std::string("50"));
+    QVERIFY(picker->isVisible());
+    QCOMPARE(m_window->lotPicker(), picker);
+
+    // The same button again builds and charges again.
+    QTest::mouseClick(child<QPushButton>(picker, QStringLiteral("Command%1").arg(lot)), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("940"));
+}
+
+// With the picker open on kind 2, Command5 keeps the one picker and the next lot gets kind 5.
+void TestLotPicker::anotherKindButtonSwitchesTheOpenPicker()
+{
+    LotPicker *picker = openPicker(2);
+    QCOMPARE(openPicker(5), picker);
+    QCOMPARE(picker->chosenKind(), QStringLiteral("5"));
+    QTest::mouseClick(child<QPushButton>(picker, QStringLiteral("Command9")), Qt::LeftButton);
+    QCOMPARE(m_window->town().lotPicture(9), 5);
+    QCOMPARE(m_window->town().text(Fields::balance), std::string("900"));
+}
+
+void TestLotPicker::leavingChangesNothing_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("キャンセル") << false;
+    QTest::newRow("close box") << true;
+}
+
+// Leaving the picker changes no field; the next kind click starts a fresh picker.
+void TestLotPicker::leavingChangesNothing()
+{
+    QFETCH(bool, closeBox);
+    LotPicker *picker = openPicker(10);
+    QVERIFY(QTest::qWaitForWindowExposed(picker));
+    const TownSnapshot before(m_window->town());
+    if (closeBox)
+        pressCloseBox(picker);
+    else
+        QTest::mouseClick(child<QPushButton>(picker, QStringLiteral("Command26")), Qt::LeftButton);
+    flushDeletes();
+    QVERIFY(!m_window->lotPicker());
+    QVERIFY(TownSnapshot(m_window->town()) == before);
+
+    LotPicker *again = openPicker(3);
+    QVERIFY(again);
+    QCOMPARE(again->chosenKind(), QStringLiteral("3"));
+    QCOMPARE(again->focusWidget(), child<QWidget>(again, QStringLiteral("Command1")));
+}
+
+void TestLotPicker::unreadableFiguresBuildNothing_data()
+{
+    QTest::addColumn<QString>("chosenKind");
+    QTest::addColumn<bool>("balanceUnreadable");
+    QTest::newRow("design text of the kind field") << QStringLiteral("Text1") << false;
+    QTest::newRow("empty kind") << QString() << false;
+    QTest::newRow("unreadable balance") << QStringLiteral("7") << true;
+}
+
+// A placement that meets text it cannot read changes nothing and leaves the picker usable.
+void TestLotPicker::unreadableFiguresBuildNothing()
+{
+    QFETCH(QString, chosenKind);
+    QFETCH(bool, balanceUnreadable);
+    LotPicker *picker = openPicker(7);
+    picker->setChosenKind(chosenKind);
+    if (balanceUnreadable)
+        m_window->town().setText(Fields::balance, "abc");
+    const TownSnapshot before(m_window->town());
+    QTest::mouseClick(child<QPushButton>(picker, QStringLiteral("Command4")), Qt::LeftButton);
+    QVERIFY(TownSnapshot(m_window->town()) == before);
+    QVERIFY(picker->isVisible());
+    QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(),
+             QString::fromStdString(m_window->town().text(Fields::balance)));
+}
+
+// Narrow caption with a close box only, 231 x 197, the lot buttons as the
+// main window's diamond, labels along its upper edges.
+void TestLotPicker::isAFixedToolWindowLaidOutAsTheDiamond()
+{
+    LotPicker *picker = openPicker(1);
+    QCOMPARE(picker->windowType(), Qt::Tool);
+    QVERIFY(picker->windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!(picker->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(picker->size(), QSize(231, 197));
+    QCOMPARE(picker->minimumSize(), picker->maximumSize());
+    QVERIFY(picker->testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(!picker->parentWidget());
+
+    const struct {
+        const char *name;
+        QRect geometry;
+    } controls[] = {
+        {"Label1", QRect(32, 8, 169, 17)},
+        {"Command1", QRect(96, 40, 17, 17)},   // top corner
+        {"Command5", QRect(32, 104, 17, 17)},  // left corner
+        {"Command21", QRect(160, 104, 17, 17)}, // right corner
+        {"Command25", QRect(96, 168, 17, 17)}, // bottom corner
+        {"Command7", QRect(96 + 16 - 16, 40 + 16 + 16, 17, 17)},
+        {"Command26", QRect(160, 152, 65, 33)},
+        {"Label2", QRect(120, 40, 9, 17)},
+        {"Label6", QRect(184, 104, 9, 17)},
+        {"Label7", QRect(80, 40, 9, 17)},
+        {"Label10", QRect(32, 88, 9, 17)},
+        {"Label11", QRect(24, 104, 9, 17)},
+    };
+    for (const auto &control : controls) {
+        auto *widget = child<QWidget>(picker, QString::fromLatin1(control.name));
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), control.geometry);
+    }
+    for (int lot = 1; lot <= 25; ++lot) {
+        auto *button = child<QPushButton>(picker, QStringLiteral("Command%1").arg(lot));
+        QVERIFY(button->text().isEmpty() && button->icon().isNull());
+        QVERIFY(!button->isDefault() && !button->autoDefault());
+    }
+    QVERIFY(!child<QPushButton>(picker, QStringLiteral("Command26"))->autoDefault());
+}
+
+// Focus starts on Command1; Tab walks Command1..25, then "キャンセル".
+void TestLotPicker::tabVisitsTheLotsThenCancel()
+{
+    LotPicker *picker = openPicker(1);
+    QStringList expected;
+    for (int n = 1; n <= 26; ++n)
+        expected << QStringLiteral("Command%1").arg(n);
+    expected << QStringLiteral("Command1");
+    QStringList visited{picker->focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(picker->focusWidget(), Qt::Key_Tab);
+        visited << picker->focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+QTEST_MAIN(TestLotPicker)
+#include "tst_lotpicker.moc"

@@ -1,0 +1,405 @@
+#include "landpricewindow.h"
+#include "lotpicker.h"
+#include "mainwindow.h"
+#include "pixelart.h"
+#include "settingsdialog.h"
+#include "townview.h"
+#include "windowtesting.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace WindowTesting;
+
+// The main window: its layout, the figures it shows, the clock options and
+// the commands that belong to no other window.
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void isAFixedDialogWithItsExactTitle();
+    void kindButtonsShowPicturesAndTheirTips_data();
+    void kindButtonsShowPicturesAndTheirTips();
+    void figuresAndCommandsStandWhereDesigned_data();
+    void figuresAndCommandsStandWhereDesigned();
+    void lotsFormTheDiamond_data();
+    void lotsFormTheDiamond();
+    void figuresFollowTheTownWithoutPolling();
+    void clockRunsFromTheStartWithNoOptionSelected();
+    void optionsStopAndRestartTheClock();
+    void tabVisitsTheControlsInDesignOrder();
+    void noButtonIsADefaultButton();
+    void placedBuildingsAppearOnTheirLots();
+    void tallBuildingsStandInFrontOfThePlotsBehind();
+    void helpShowsTheModalMakerLine();
+    void closingTheMainWindowClosesEveryOtherWindow();
+    void destroyingTheMainWindowTakesTheOthersAlong();
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestMainWindow::initTestCase()
+{
+    setUpGameApplication();
+}
+
+void TestMainWindow::init()
+{
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestMainWindow::cleanup()
+{
+    m_window.reset();
+    flushDeletes();
+}
+
+// Title with its four trailing spaces, close box only, fixed 542 x 375 client area.
+void TestMainWindow::isAFixedDialogWithItsExactTitle()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("VELDORAKS   kestavine    "));
+    QCOMPARE(m_window->windowTitle().size(), 25);
+    QCOMPARE(m_window->size(), QSize(542, 375));
+    QCOMPARE(m_window->minimumSize(), QSize(542, 375));
+    QCOMPARE(m_window->maximumSize(), QSize(542, 375));
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QCOMPARE(m_window->windowType(), Qt::Dialog);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(m_window->palette().color(QPalette::Window), QColor(128, 128, 255));
+}
+
+void TestMainWindow::kindButtonsShowPicturesAndTheirTips_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::addColumn<QString>("toolTip");
+    const struct {
+        int left, top;
+        const char16_t *tip;
+    } table[] = {
+        {120, 120, u"低密度住宅5＄"}, {720, 120, u"高密度住宅10＄"}, {120, 720, u"アパート20＄"},
+        {720, 720, u"団地1　50＄"}, {120, 1320, u"団地2　100＄"}, {720, 1320, u"低密度商業20＄"},
+        {120, 1920, u"高密度商業30＄"}, {720, 1920, u"デパート100＄"}, {120, 2520, u"事務所50＄"},
+        {720, 2520, u"本社200＄"}, {120, 3120, u"道路5＄"}, {720, 3120, u"道路5＄"},
+        {120, 3720, u"道路5＄"}, {720, 3720, u"道路5＄"}, {120, 4320, u"道路5＄"},
+        {720, 4320, u"道路5＄"}, {120, 4920, u"道路5＄"}, {720, 4920, u"道路5＄"},
+        {1320, 4320, u"道路5＄"}, {1320, 4920, u"道路5＄"}, {1920, 4320, u"道路5＄"},
+        {1920, 4920, u"線路10＄"}, {2520, 4320, u"線路10＄"}, {2520, 4920, u"線路10＄"},
+        {3120, 4320, u"線路10＄"}, {3120, 4920, u"線路10＄"}, {3720, 4320, u"線路10＄"},
+        {3720, 4920, u"駅50＄"}, {4320, 4320, u"低密度工業50＄"}, {4320, 4920, u"高密度工業50＄"},
+    };
+    int kind = 1;
+    for (const auto &row : table) {
+        QTest::addRow("Command%d", kind) << kind << QPoint(row.left / 15, row.top / 15)
+                                         << QString::fromUtf16(row.tip);
+        ++kind;
+    }
+}
+
+// Each kind button: 33 x 33 at its place, its kind's picture, no caption, and its
+// name and price only as tool-tip (and accessible name, as it has no caption).
+void TestMainWindow::kindButtonsShowPicturesAndTheirTips()
+{
+    QFETCH(int, kind);
+    QFETCH(QPoint, topLeft);
+    QFETCH(QString, toolTip);
+    auto *button = child<QPushButton>(m_window.get(), QStringLiteral("Command%1").arg(kind));
+    QVERIFY(button);
+    QCOMPARE(button->geometry(), QRect(topLeft, QSize(33, 33)));
+    QVERIFY(button->text().isEmpty());
+    QCOMPARE(button->toolTip(), toolTip);
+    QCOMPARE(button->accessibleName(), toolTip);
+    QCOMPARE(button->iconSize(), QSize(32, 32));
+    const QImage shown = button->icon().pixmap(QSize(32, 32), 1.0).toImage();
+    const QImage expected = PixelArt::tile(kind);
+    QVERIFY(!expected.isNull());
+    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             expected.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+void TestMainWindow::figuresAndCommandsStandWhereDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QColor>("background");
+    const QColor window(128, 128, 255);
+    const QColor value(192, 192, 255);
+    auto row = [](const char *name, int l, int t, int w, int h, const QString &caption, QColor colour) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QRect(l / 15, t / 15, w / 15, h / 15)
+                            << caption << colour;
+    };
+    row("Label11", 5160, 240, 495, 255, QStringLiteral("残高"), window);
+    row("Label12", 5400, 480, 2535, 255, QStringLiteral("1000"), value);
+    row("Label13", 5160, 840, 495, 255, QStringLiteral("人口"), window);
+    row("Label14", 5400, 1200, 2535, 255, QString(), value);
+    row("Label22", 6720, 1800, 255, 255, QStringLiteral("年"), window);
+    row("Label23", 6720, 2040, 975, 255, QStringLiteral("0"), value);
+    row("Frame1", 5400, 1680, 1215, 1335, QStringLiteral("時間"), window);
+    row("Option1", 120, 360, 975, 255, QStringLiteral("ストップ"), window);
+    row("Option2", 120, 840, 975, 255, QStringLiteral("スタート"), window);
+    row("Command32", 6720, 2520, 1215, 375, QStringLiteral("基本設定"), QColor());
+    row("Command31", 5280, 3240, 2535, 615, QStringLiteral("地価"), QColor());
+    row("Command33", 5280, 3960, 2535, 615, QStringLiteral("終了"), QColor());
+    row("Command34", 5280, 4680, 2535, 615, QStringLiteral("ヘルプ"), QColor());
+    row("Line1", 5040, 0, 15, 7680, QString(), QColor());
+}
+
+void TestMainWindow::figuresAndCommandsStandWhereDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    QFETCH(QColor, background);
+    m_window->clock().stop();
+    auto *control = child<QWidget>(m_window.get(), name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        QCOMPARE(label->text(), caption);
+        QVERIFY(label->alignment() & Qt::AlignLeft);
+        QVERIFY(label->autoFillBackground());
+    } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        QCOMPARE(button->text(), caption);
+    } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
+        QCOMPARE(frame->title(), caption);
+    }
+    if (background.isValid())
+        QCOMPARE(control->palette().color(QPalette::Window), background);
+    QVERIFY(control->isVisible());
+}
+
+void TestMainWindow::lotsFormTheDiamond_data()
+{
+    QTest::addColumn<int>("lot");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::newRow("top corner") << 1 << QPoint(2880 / 15, 1080 / 15);
+    QTest::newRow("left corner") << 5 << QPoint(1920 / 15, 2040 / 15);
+    QTest::newRow("right corner") << 21 << QPoint(3840 / 15, 2040 / 15);
+    QTest::newRow("bottom corner") << 25 << QPoint(2880 / 15, 3000 / 15);
+    QTest::newRow("centre") << 13 << QPoint(2880 / 15, 2040 / 15);
+    QTest::newRow("row 2, column 4") << 9 << QPoint((2880 + 240 - 720) / 15, (1080 + 240 + 720) / 15);
+}
+
+// Row r grows down to the right and column c down to the left, half a tile apart.
+void TestMainWindow::lotsFormTheDiamond()
+{
+    QFETCH(int, lot);
+    QFETCH(QPoint, topLeft);
+    TownView *view = m_window->townView();
+    const QRect rect = view->lotRect(lot);
+    QCOMPARE(rect.size(), QSize(32, 32));
+    QCOMPARE(view->mapTo(m_window.get(), rect.topLeft()), topLeft);
+    QVERIFY(view->rect().contains(rect));
+}
+
+// The balance, population and year labels show the town's texts as soon as a
+// tick or a placement changes them.
+void TestMainWindow::figuresFollowTheTownWithoutPolling()
+{
+    m_window->clock().stop();
+    auto *balance = child<QLabel>(m_window.get(), QStringLiteral("Label12"));
+    auto *population = child<QLabel>(m_window.get(), QStringLiteral("Label14"));
+    auto *year = child<QLabel>(m_window.get(), QStringLiteral("Label23"));
+    QVERIFY(balance && population && year);
+
+    m_window->town().setText(Fields::housingTotal, "6");
+    m_window->clock().economyTick();
+    QCOMPARE(year->text(), QStringLiteral("1"));
+    QCOMPARE(population->text(), QStringLiteral("18"));
+    QCOMPARE(balance->text(), QString::fromStdString(m_window->town().text(Fields::balance)));
+    QVERIFY(balance->text() != QStringLiteral("1000"));
+
+    const double before = m_window->town().number(Fields::balance);
+    m_window->clock().upkeepTick();
+    QCOMPARE(balance->text(), QString::number(before - 100));
+}
+
+// Neither option is selected at start, yet the three timers run.
+void TestMainWindow::clockRunsFromTheStartWithNoOptionSelected()
+{
+    QVERIFY(m_window->clock().isRunning());
+    QCOMPARE(m_window->clock().periods(), kRunningPeriods);
+    QVERIFY(!child<QRadioButton>(m_window.get(), QStringLiteral("Option1"))->isChecked());
+    QVERIFY(!child<QRadioButton>(m_window.get(), QStringLiteral("Option2"))->isChecked());
+}
+
+// "ストップ" stops all three timers, "スタート" restarts them; selecting one clears the other.
+void TestMainWindow::optionsStopAndRestartTheClock()
+{
+    auto *stop = child<QRadioButton>(m_window.get(), QStringLiteral("Option1"));
+    auto *start = child<QRadioButton>(m_window.get(), QStringLiteral("Option2"));
+    QTest::mouseClick(stop, Qt::LeftButton);
+    QCOMPARE(m_window->clock().periods(), kStoppedPeriods);
+    QVERIFY(stop->isChecked() && !start->isChecked());
+    QTest::mouseClick(stop, Qt::LeftButton);
+    QCOMPARE(m_window->clock().periods(), kStoppedPeriods);
+    QVERIFY(stop->isChecked() && !start->isChecked());
+
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(m_window->clock().periods(), kRunningPeriods);
+    QVERIFY(start->isChecked() && !stop->isChecked());
+
+    // The keyboard selects the other option as a click does.
+    stop->setFocus();
+    QTest::keyClick(stop, Qt::Key_Space);
+    QCOMPARE(m_window->clock().periods(), kStoppedPeriods);
+}
+
+// Focus starts on Command1; Tab then visits Command1..30, both options and Command31..34.
+void TestMainWindow::tabVisitsTheControlsInDesignOrder()
+{
+    QCOMPARE(m_window->focusWidget(), child<QWidget>(m_window.get(), QStringLiteral("Command1")));
+    QStringList expected;
+    for (int n = 1; n <= 30; ++n)
+        expected << QStringLiteral("Command%1").arg(n);
+    expected << QStringLiteral("Option1") << QStringLiteral("Option2") << QStringLiteral("Command31")
+             << QStringLiteral("Command32") << QStringLiteral("Command33") << QStringLiteral("Command34")
+             << QStringLiteral("Command1");
+    QStringList visited{m_window->focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(m_window->focusWidget(), Qt::Key_Tab);
+        visited << m_window->focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+// Enter never presses a button of the main window that lacks the focus.
+void TestMainWindow::noButtonIsADefaultButton()
+{
+    const auto buttons = m_window->findChildren<QPushButton *>();
+    QCOMPARE(buttons.size(), 34);
+    for (const QPushButton *button : buttons) {
+        QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->objectName()));
+    }
+}
+
+namespace {
+
+QRgb centreOf(const QImage &image, QRect rect)
+{
+    return image.pixel(rect.topLeft() + QPoint(16, 16));
+}
+
+} // namespace
+
+// After a placement the lot shows the kind's picture; the other lots stay bare.
+void TestMainWindow::placedBuildingsAppearOnTheirLots()
+{
+    m_window->clock().stop();
+    TownView *view = m_window->townView();
+    const QImage bare = PixelArt::tile(TownState::kBareLand);
+    const QImage kind7 = PixelArt::tile(7);
+    const QPoint middle(16, 16);
+    QVERIFY(bare.pixel(middle) != kind7.pixel(middle));
+
+    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command7")), Qt::LeftButton);
+    QVERIFY(m_window->lotPicker());
+    QTest::mouseClick(child<QPushButton>(m_window->lotPicker(), QStringLiteral("Command13")), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("970"));
+
+    const QImage shown = view->grab().toImage();
+    for (int lot = 1; lot <= 25; ++lot) {
+        const QRgb expected = lot == 13 ? kind7.pixel(middle) : bare.pixel(middle);
+        QVERIFY2(centreOf(shown, view->lotRect(lot)) == expected, qPrintable(QString::number(lot)));
+    }
+}
+
+// A building that rises above its plot is drawn over the plots behind it
+// (k - 5 and k - 1): every opaque pixel of its picture outside its diamond shows.
+void TestMainWindow::tallBuildingsStandInFrontOfThePlotsBehind()
+{
+    m_window->clock().stop();
+    TownState &town = m_window->town();
+    for (int tall : {8, 10, 28, 29, 30}) {
+        town.setLotPicture(8, 5);
+        town.setLotPicture(12, 5);
+        town.setLotPicture(13, tall);
+        const QImage shown = m_window->townView()->grab().toImage();
+        const QImage picture = PixelArt::tile(tall).convertToFormat(QImage::Format_ARGB32);
+        const QPoint origin = m_window->townView()->lotRect(13).topLeft();
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const int half = y < 16 ? y : 31 - y;
+                const bool aboveThePlot = x < 15 - half || x > 16 + half;
+                const QRgb pixel = picture.pixel(x, y);
+                if (aboveThePlot && qAlpha(pixel) == 255)
+                    QCOMPARE(shown.pixel(origin + QPoint(x, y)), pixel);
+            }
+        }
+    }
+}
+
+// "ヘルプ" shows a modal box with the maker line, titled with the program's
+// name, OK only and no icon, and changes nothing in the town.
+void TestMainWindow::helpShowsTheModalMakerLine()
+{
+    m_window->clock().stop();
+    const TownSnapshot before(m_window->town());
+    auto *help = child<QPushButton>(m_window.get(), QStringLiteral("Command34"));
+    for (int press = 1; press <= 2; ++press) {
+        QTest::mouseClick(help, Qt::LeftButton);
+        auto *box = m_window->findChild<QMessageBox *>(QStringLiteral("aboutMessage"));
+        QVERIFY(box);
+        QVERIFY(box->isVisible());
+        QVERIFY(box->isModal());
+        QCOMPARE(box->windowTitle(), QStringLiteral("kestavine"));
+        QVERIFY(box->text().contains(QStringLiteral("VELDORAKS")));
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+        box->button(QMessageBox::Ok)->click();
+        flushDeletes();
+        QVERIFY(!m_window->findChild<QMessageBox *>());
+    }
+    QVERIFY(TownSnapshot(m_window->town()) == before);
+}
+
+// The close box of the main window takes the picker, the land-price window
+// and the settings dialog with it.
+void TestMainWindow::closingTheMainWindowClosesEveryOtherWindow()
+{
+    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command3")), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command31")), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command32")), Qt::LeftButton);
+    QVERIFY(m_window->lotPicker() && m_window->landPriceWindow() && m_window->settingsDialog());
+
+    pressCloseBox(m_window.get());
+    QVERIFY(!m_window->isVisible());
+    flushDeletes();
+    QVERIFY(!m_window->lotPicker());
+    QVERIFY(!m_window->landPriceWindow());
+    QVERIFY(!m_window->settingsDialog());
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+}
+
+// A main window that goes away never leaves a window working on its town.
+void TestMainWindow::destroyingTheMainWindowTakesTheOthersAlong()
+{
+    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command3")), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command32")), Qt::LeftButton);
+    QPointer<LotPicker> picker(m_window->lotPicker());
+    QPointer<SettingsDialog> settings(m_window->settingsDialog());
+    QVERIFY(picker && settings);
+    m_window.reset();
+    QVERIFY(picker.isNull());
+    QVERIFY(settings.isNull());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

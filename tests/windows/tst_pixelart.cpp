@@ -1,0 +1,123 @@
+#include "pixelart.h"
+#include "pixelarticonengine.h"
+
+#include <QIcon>
+#include <QTest>
+
+// Pictures enlarged for high-DPI screens keep whole, unsmoothed pixels.
+class TestPixelArt : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void preparedPicturesRepeatPixels_data();
+    void preparedPicturesRepeatPixels();
+    void iconsAreEnlargedTheSameWay_data();
+    void iconsAreEnlargedTheSameWay();
+    void everyTileIsA32PixelSquare_data();
+    void everyTileIsA32PixelSquare();
+
+private:
+    static QImage checkerboard();
+};
+
+// A 32 x 32 picture of single-pixel squares: any smoothing would mix them.
+QImage TestPixelArt::checkerboard()
+{
+    QImage image(32, 32, QImage::Format_ARGB32);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x)
+            image.setPixel(x, y, (x + y) % 2 ? qRgb(255, 0, 0) : qRgba(0, 0, 255, 0));
+    }
+    return image;
+}
+
+void TestPixelArt::preparedPicturesRepeatPixels_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("deviceSize");
+    QTest::newRow("1") << 1.0 << 32;
+    QTest::newRow("1.25") << 1.25 << 40;
+    QTest::newRow("1.5") << 1.5 << 48;
+    QTest::newRow("2") << 2.0 << 64;
+    QTest::newRow("3") << 3.0 << 96;
+}
+
+// Each screen pixel takes the colour of the one picture pixel beneath it, and
+// the picture keeps its 32 x 32 logical size.
+void TestPixelArt::preparedPicturesRepeatPixels()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(int, deviceSize);
+    const QImage source = checkerboard().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QPixmap pixmap = PixelArt::prepared(source, ratio);
+    QCOMPARE(pixmap.size(), QSize(deviceSize, deviceSize));
+    QCOMPARE(pixmap.devicePixelRatio(), ratio);
+    QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(32, 32));
+    const QImage shown = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // Nearest neighbour: each screen pixel is exactly one picture pixel near
+    // it (which one, at a fractional ratio, is Qt's choice); smoothing would
+    // mix the checkerboard's two colours into new ones.
+    const auto isNearbySourcePixel = [&source](QRgb pixel, int sx, int sy) {
+        for (int y = qMax(0, sy - 1); y <= qMin(31, sy + 1); ++y) {
+            for (int x = qMax(0, sx - 1); x <= qMin(31, sx + 1); ++x) {
+                if (source.pixel(x, y) == pixel)
+                    return true;
+            }
+        }
+        return false;
+    };
+    for (int y = 0; y < deviceSize; ++y) {
+        for (int x = 0; x < deviceSize; ++x) {
+            const int sx = x * 32 / deviceSize;
+            const int sy = y * 32 / deviceSize;
+            const bool exact = deviceSize % 32 == 0;
+            const QRgb pixel = shown.pixel(x, y);
+            if (exact ? pixel != source.pixel(sx, sy) : !isNearbySourcePixel(pixel, sx, sy))
+                QFAIL(qPrintable(QStringLiteral("smoothed at %1,%2").arg(x).arg(y)));
+        }
+    }
+}
+
+void TestPixelArt::iconsAreEnlargedTheSameWay_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+}
+
+// A kind button asks its icon for 32 x 32 at the screen's ratio and gets the
+// prepared picture, not a smoothed one.
+void TestPixelArt::iconsAreEnlargedTheSameWay()
+{
+    QFETCH(qreal, ratio);
+    const QIcon icon(new PixelArtIconEngine(checkerboard()));
+    const QPixmap fromIcon = icon.pixmap(QSize(32, 32), ratio);
+    const QPixmap prepared = PixelArt::prepared(checkerboard(), ratio);
+    QCOMPARE(fromIcon.size(), prepared.size());
+    QCOMPARE(fromIcon.devicePixelRatio(), ratio);
+    QCOMPARE(fromIcon.toImage().convertToFormat(QImage::Format_ARGB32),
+             prepared.toImage().convertToFormat(QImage::Format_ARGB32));
+}
+
+void TestPixelArt::everyTileIsA32PixelSquare_data()
+{
+    QTest::addColumn<int>("kind");
+    for (int kind = 0; kind <= 30; ++kind)
+        QTest::addRow("kind %d", kind) << kind;
+}
+
+// Bare land and all 30 kinds load as 32 x 32 tiles with transparent corners.
+void TestPixelArt::everyTileIsA32PixelSquare()
+{
+    QFETCH(int, kind);
+    const QImage tile = PixelArt::tile(kind);
+    QCOMPARE(tile.size(), QSize(32, 32));
+    QVERIFY(tile.hasAlphaChannel());
+    QCOMPARE(qAlpha(tile.pixel(0, 31)), 0);
+    QCOMPARE(qAlpha(tile.pixel(31, 31)), 0);
+    QCOMPARE(qAlpha(tile.pixel(16, 16)), 255);
+}
+
+QTEST_MAIN(TestPixelArt)
+#include "tst_pixelart.moc"

@@ -1,0 +1,328 @@
+#include "mainwindow.h"
+#include "settingsdialog.h"
+#include "windowtesting.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace WindowTesting;
+
+// The basic settings dialog: what it shows at opening, what "OK" sets and
+// credits, what it refuses, and that leaving it changes nothing.
+class TestSettingsDialog : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void opensWithTheDesignFiguresAndFreshRows_data();
+    void opensWithTheDesignFiguresAndFreshRows();
+    void okCopiesTheFiguresAndCreditsThePopulation_data();
+    void okCopiesTheFiguresAndCreditsThePopulation();
+    void okRefusesAFigureThatIsNotANumber_data();
+    void okRefusesAFigureThatIsNotANumber();
+    void leavingChangesNothing_data();
+    void leavingChangesNothing();
+    void enterPressesTheFocusedOk();
+    void reopeningWhileOpenKeepsTheTypedFigures();
+    void everyOpeningStartsAgainFromTen();
+    void isAFixedToolWindowWithItsTabOrder();
+
+private:
+    SettingsDialog *open();
+    QLineEdit *figure(int number) const;
+    QString row(const char *label) const;
+    void pressOk();
+
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestSettingsDialog::initTestCase()
+{
+    setUpGameApplication();
+}
+
+void TestSettingsDialog::init()
+{
+    m_window = std::make_unique<MainWindow>();
+    m_window->clock().stop();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestSettingsDialog::cleanup()
+{
+    m_window.reset();
+    flushDeletes();
+}
+
+SettingsDialog *TestSettingsDialog::open()
+{
+    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command32")), Qt::LeftButton);
+    return m_window->settingsDialog();
+}
+
+QLineEdit *TestSettingsDialog::figure(int number) const
+{
+    return child<QLineEdit>(m_window->settingsDialog(), QStringLiteral("Text%1").arg(number));
+}
+
+QString TestSettingsDialog::row(const char *label) const
+{
+    return child<QLabel>(m_window->settingsDialog(), QString::fromLatin1(label))->text();
+}
+
+void TestSettingsDialog::pressOk()
+{
+    QTest::mouseClick(child<QPushButton>(m_window->settingsDialog(), QStringLiteral("Command1")),
+                      Qt::LeftButton);
+    flushDeletes();
+}
+
+void TestSettingsDialog::opensWithTheDesignFiguresAndFreshRows_data()
+{
+    QTest::addColumn<QByteArray>("commerce");
+    QTest::addColumn<QByteArray>("industry");
+    QTest::addColumn<QByteArray>("population");
+    QTest::addColumn<QString>("gnp");
+    QTest::newRow("new town") << QByteArray("0") << QByteArray("0") << QByteArray("0") << QStringLiteral("0");
+    QTest::newRow("commerce 30, industry 5") << QByteArray("30") << QByteArray("5") << QByteArray("0")
+                                             << QStringLiteral("30.5");
+    QTest::newRow("population text as it is") << QByteArray("50") << QByteArray("100")
+                                              << QByteArray("7.5") << QStringLiteral("60");
+}
+
+// "GNP" is computed afresh from commerce + industry / 10; "人口" is the population field's text.
+void TestSettingsDialog::opensWithTheDesignFiguresAndFreshRows()
+{
+    QFETCH(QByteArray, commerce);
+    QFETCH(QByteArray, industry);
+    QFETCH(QByteArray, population);
+    QFETCH(QString, gnp);
+    TownState &town = m_window->town();
+    town.setText(Fields::commerceTotal, commerce.toStdString());
+    town.setText(Fields::industryTotal, industry.toStdString());
+    town.setText(Fields::population, population.toStdString());
+    QVERIFY(open());
+    for (int n = 1; n <= 3; ++n)
+        QCOMPARE(figure(n)->text(), QStringLiteral("10"));
+    QCOMPARE(row("Label8"), gnp);
+    QCOMPARE(row("Label10"), QString::fromLatin1(population));
+    QCOMPARE(town.text(Fields::grossDomesticProduct), std::string("0"));
+}
+
+void TestSettingsDialog::okCopiesTheFiguresAndCreditsThePopulation_data()
+{
+    QTest::addColumn<QString>("tax");
+    QTest::addColumn<QString>("transport");
+    QTest::addColumn<QString>("education");
+    QTest::addColumn<QByteArray>("population");
+    QTest::newRow("untouched") << "10" << "10" << "10" << QByteArray("60");
+    QTest::newRow("5, 20, 0") << "5" << "20" << "0" << QByteArray("60");
+    QTest::newRow("fractional education") << "10" << "0" << "2.5" << QByteArray("7.5");
+    QTest::newRow("leading zeros kept") << "007" << "010" << "0" << QByteArray("30");
+    QTest::newRow("negative spending") << "10" << "-10" << "0" << QByteArray("-30");
+}
+
+// The typed texts go verbatim into Text32, Text34 and Text35; the population
+// gains three times education and then three times transport; the dialog closes.
+void TestSettingsDialog::okCopiesTheFiguresAndCreditsThePopulation()
+{
+    QFETCH(QString, tax);
+    QFETCH(QString, transport);
+    QFETCH(QString, education);
+    QFETCH(QByteArray, population);
+    open();
+    figure(1)->setText(tax);
+    figure(2)->setText(transport);
+    figure(3)->setText(education);
+    pressOk();
+    const TownState &town = m_window->town();
+    QCOMPARE(town.text(Fields::consumptionTax), tax.toStdString());
+    QCOMPARE(town.text(Fields::transportSpending), transport.toStdString());
+    QCOMPARE(town.text(Fields::educationSpending), education.toStdString());
+    QCOMPARE(town.text(Fields::population), population.toStdString());
+    QVERIFY(!m_window->settingsDialog());
+    // The credit never reaches the main window's display by itself.
+    QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label14"))->text(), QString());
+}
+
+void TestSettingsDialog::okRefusesAFigureThatIsNotANumber_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("named");
+    const struct {
+        int box;
+        const char16_t *name;
+    } boxes[] = {{1, u"消費税"}, {2, u"交通"}, {3, u"教育"}};
+    const struct {
+        const char *label;
+        const char16_t *text;
+    } inputs[] = {
+        {"empty", u""}, {"letters", u"abc"}, {"full-width digits", u"１０"},
+        {"nan", u"nan"}, {"overflowing", u"1e999"},
+    };
+    for (const auto &box : boxes) {
+        for (const auto &input : inputs) {
+            QTest::addRow("Text%d %s", box.box, input.label)
+                << box.box << QString::fromUtf16(input.text) << QString::fromUtf16(box.name);
+        }
+    }
+}
+
+// A figure that does not read as a finite number keeps the dialog open with
+// the typed text, names the figure in a message and changes no field.
+void TestSettingsDialog::okRefusesAFigureThatIsNotANumber()
+{
+    QFETCH(int, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, named);
+    SettingsDialog *dialog = open();
+    figure(box)->setText(typed);
+    const TownSnapshot before(m_window->town());
+    pressOk();
+
+    QCOMPARE(m_window->settingsDialog(), dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(figure(box)->text(), typed);
+    QVERIFY(TownSnapshot(m_window->town()) == before);
+    auto *message = dialog->findChild<QMessageBox *>();
+    QVERIFY(message);
+    QVERIFY(message->isVisible());
+    QVERIFY2(message->text().startsWith(named), qPrintable(message->text()));
+    QVERIFY(message->text().contains(QStringLiteral("半角の数字")));
+
+    // Once the message is dismissed, the player corrects the figure and OK goes through.
+    message->button(QMessageBox::Ok)->click();
+    flushDeletes();
+    QCOMPARE(dialog->focusWidget(), figure(box));
+    figure(box)->setText(QStringLiteral("3"));
+    pressOk();
+    QVERIFY(!m_window->settingsDialog());
+}
+
+void TestSettingsDialog::leavingChangesNothing_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("キャンセル") << false;
+    QTest::newRow("close box") << true;
+}
+
+// "キャンセル" and the close box leave all six fields alone, whatever was typed.
+void TestSettingsDialog::leavingChangesNothing()
+{
+    QFETCH(bool, closeBox);
+    SettingsDialog *dialog = open();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    figure(1)->setText(QStringLiteral("5"));
+    figure(2)->setText(QStringLiteral("abc"));
+    figure(3)->setText(QStringLiteral("99"));
+    const TownSnapshot before(m_window->town());
+    if (closeBox)
+        pressCloseBox(dialog);
+    else
+        QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("Command2")), Qt::LeftButton);
+    flushDeletes();
+    QVERIFY(!m_window->settingsDialog());
+    QVERIFY(TownSnapshot(m_window->town()) == before);
+}
+
+// Right after opening, "OK" has the focus, so Enter applies; Escape does nothing.
+void TestSettingsDialog::enterPressesTheFocusedOk()
+{
+    SettingsDialog *dialog = open();
+    QWidget *ok = child<QWidget>(dialog, QStringLiteral("Command1"));
+    QCOMPARE(dialog->focusWidget(), ok);
+    QTest::keyClick(ok, Qt::Key_Escape);
+    flushDeletes();
+    QCOMPARE(m_window->settingsDialog(), dialog);
+    QTest::keyClick(ok, Qt::Key_Return);
+    flushDeletes();
+    QVERIFY(!m_window->settingsDialog());
+    QCOMPARE(m_window->town().text(Fields::population), std::string("60"));
+}
+
+// "基本設定" on an open dialog keeps what was typed and refreshes the two rows.
+void TestSettingsDialog::reopeningWhileOpenKeepsTheTypedFigures()
+{
+    SettingsDialog *dialog = open();
+    figure(1)->setText(QStringLiteral("5"));
+    m_window->town().setText(Fields::commerceTotal, "20");
+    m_window->town().setText(Fields::population, "12");
+    QCOMPARE(open(), dialog);
+    QCOMPARE(figure(1)->text(), QStringLiteral("5"));
+    QCOMPARE(row("Label8"), QStringLiteral("20"));
+    QCOMPARE(row("Label10"), QStringLiteral("12"));
+}
+
+// The boxes never show the town's figures: after an "OK" with tax 5 they read 10 again,
+// and with the clock stopped the credited population shows in "人口".
+void TestSettingsDialog::everyOpeningStartsAgainFromTen()
+{
+    open();
+    figure(1)->setText(QStringLiteral("5"));
+    pressOk();
+    QCOMPARE(m_window->town().text(Fields::consumptionTax), std::string("5"));
+    open();
+    QCOMPARE(figure(1)->text(), QStringLiteral("10"));
+    QCOMPARE(row("Label10"), QStringLiteral("60"));
+    pressOk();
+    QCOMPARE(m_window->town().text(Fields::consumptionTax), std::string("10"));
+}
+
+// Caption "基本設定", 320 x 225, close box only; focus on "OK", then Tab
+// walks Text1, Text2, Text3 and "キャンセル"; no button is a default button.
+void TestSettingsDialog::isAFixedToolWindowWithItsTabOrder()
+{
+    SettingsDialog *dialog = open();
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("基本設定"));
+    QCOMPARE(dialog->windowType(), Qt::Tool);
+    QVERIFY(!(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(dialog->size(), QSize(320, 225));
+    QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+
+    const struct {
+        const char *name;
+        QRect geometry;
+    } controls[] = {
+        {"Label1", QRect(8, 8, 41, 17)}, {"Text1", QRect(56, 8, 49, 18)},
+        {"Label2", QRect(112, 16, 209, 17)}, {"Label3", QRect(16, 40, 25, 17)},
+        {"Text2", QRect(56, 40, 49, 18)}, {"Label4", QRect(112, 48, 201, 17)},
+        {"Label5", QRect(16, 72, 25, 17)}, {"Text3", QRect(56, 72, 49, 18)},
+        {"Label6", QRect(112, 80, 201, 17)}, {"Label7", QRect(16, 104, 25, 17)},
+        {"Label8", QRect(56, 104, 233, 17)}, {"Label9", QRect(16, 136, 25, 17)},
+        {"Label10", QRect(56, 136, 241, 17)}, {"Command1", QRect(88, 176, 73, 41)},
+        {"Command2", QRect(200, 176, 73, 41)}, {"Line1", QRect(48, 0, 1, 224)},
+        {"Line2", QRect(8, 32, 320, 1)}, {"Line6", QRect(8, 160, 320, 1)},
+    };
+    for (const auto &control : controls) {
+        auto *widget = child<QWidget>(dialog, QString::fromLatin1(control.name));
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), control.geometry);
+    }
+    QCOMPARE(row("Label2"), QStringLiteral("%　　※半角の数字で入力してください。"));
+    QCOMPARE(row("Label4"), QStringLiteral("$  　※半角の数字で入力してください。"));
+    QCOMPARE(row("Label6"), QStringLiteral("$    ※半角の数字で入力してください。"));
+
+    const QStringList expected{QStringLiteral("Command1"), QStringLiteral("Text1"), QStringLiteral("Text2"),
+                               QStringLiteral("Text3"), QStringLiteral("Command2"), QStringLiteral("Command1")};
+    QStringList visited{dialog->focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        visited << dialog->focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+    for (const QPushButton *button : dialog->findChildren<QPushButton *>())
+        QVERIFY(!button->isDefault());
+}
+
+QTEST_MAIN(TestSettingsDialog)
+#include "tst_settingsdialog.moc"

@@ -1,0 +1,95 @@
+#include "lotpicker.h"
+
+#include "fielderror.h"
+#include "placement.h"
+#include "twips.h"
+#include "windowframe.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+namespace {
+
+// Row labels along the upper-right edge of the diamond, then column labels
+// along the upper-left edge; the last column label stands 120 twips further
+// right than the step of its neighbours.
+struct EdgeLabel {
+    int number;
+    int left;
+    int top;
+    const char *caption;
+};
+
+constexpr EdgeLabel kEdgeLabels[] = {
+    {2, 1800, 600, "1"}, {3, 2040, 840, "2"}, {4, 2280, 1080, "3"},
+    {5, 2520, 1320, "4"}, {6, 2760, 1560, "5"},
+    {7, 1200, 600, "1"}, {8, 960, 840, "2"}, {9, 720, 1080, "3"},
+    {10, 480, 1320, "4"}, {11, 360, 1560, "5"},
+};
+
+} // namespace
+
+LotPicker::LotPicker(TownState &town, QWidget *parent)
+    : QWidget(parent)
+    , m_town(town)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("建設物購入"));
+    WindowFrame::makeFixedToolWindow(*this, twipsSize(3465, 2955));
+
+    auto *question = new QLabel(QStringLiteral("この建物をどこに建てますか？"), this);
+    question->setObjectName(QStringLiteral("Label1"));
+    question->setGeometry(twips(480, 120, 2535, 255));
+    question->setAutoFillBackground(true);
+
+    for (const EdgeLabel &edge : kEdgeLabels) {
+        auto *label = new QLabel(QString::fromLatin1(edge.caption), this);
+        label->setObjectName(QStringLiteral("Label%1").arg(edge.number));
+        label->setGeometry(twips(edge.left, edge.top, 135, 255));
+        label->setAutoFillBackground(true);
+        if (edge.number == 2) {
+            // Qt has no colour for an inactive window border; its inactive
+            // mid tone is the nearest system colour.
+            QPalette colours = label->palette();
+            colours.setColor(QPalette::Window, colours.color(QPalette::Inactive, QPalette::Mid));
+            label->setPalette(colours);
+        }
+    }
+
+    QWidget *previous = nullptr;
+    for (int lot = 1; lot <= 25; ++lot) {
+        const int r = (lot - 1) / 5;
+        const int c = (lot - 1) % 5;
+        auto *button = new QPushButton(this);
+        button->setObjectName(QStringLiteral("Command%1").arg(lot));
+        button->setGeometry(twips(1440 + 240 * r - 240 * c, 600 + 240 * r + 240 * c, 255, 255));
+        button->setAccessibleName(QStringLiteral("区画%1").arg(lot));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, lot] { placeOn(lot); });
+        if (previous)
+            setTabOrder(previous, button);
+        else
+            button->setFocus();
+        previous = button;
+    }
+
+    auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancel->setObjectName(QStringLiteral("Command26"));
+    cancel->setGeometry(twips(2400, 2280, 975, 495));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    setTabOrder(previous, cancel);
+
+    WindowFrame::centreOnScreen(*this);
+}
+
+void LotPicker::placeOn(int lot)
+{
+    try {
+        placeBuilding(m_town, m_chosenKind.toStdString(), lot);
+    } catch (const FieldError &) {
+        // The placement changed nothing; a kind that is not a number builds nothing.
+    }
+}

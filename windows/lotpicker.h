@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class TownState;
+
+// The window "建設物購入" that asks on which lot to build the chosen kind. It
+// stays open after each placement, so one kind can go on several lots.
+class LotPicker : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit LotPicker(TownState &town, QWidget *parent = nullptr);
+
+    // The chosen kind, as the decimal text the main window's kind button gave.
+    QString chosenKind() const { return m_chosenKind; }
+    void setChosenKind(const QString &kind) { m_chosenKind = kind; }
+
+private:
+    void placeOn(int lot);
+
+    TownState &m_town;
+    // Until a kind button writes the kind, nothing can be built.
+    QString m_chosenKind = QStringLiteral("Text1");
+};

@@ -1,0 +1,277 @@
+#include "mainwindow.h"
+
+#include "catalogue.h"
+#include "landpricewindow.h"
+#include "lineshape.h"
+#include "lotpicker.h"
+#include "pixelart.h"
+#include "pixelarticonengine.h"
+#include "settingsdialog.h"
+#include "townview.h"
+#include "twips.h"
+#include "windowframe.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QColor kWindowBlue(128, 128, 255);
+const QColor kValueBlue(192, 192, 255);
+
+QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QStringLiteral("Label%1").arg(number));
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QLabel *addValueLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
+{
+    QLabel *label = addLabel(parent, number, caption, geometry);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, kValueBlue);
+    label->setPalette(colours);
+    return label;
+}
+
+QPushButton *addCommand(QWidget *parent, int number, const QString &caption, QRect geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QStringLiteral("Command%1").arg(number));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("VELDORAKS   kestavine    "));
+    WindowFrame::makeFixedDialog(*this, twipsSize(8130, 5625));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, kWindowBlue);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    buildPalette();
+    buildTownView();
+    buildFigures();
+    buildClockFrame();
+    buildCommands();
+    addLineShape(this, QStringLiteral("Line1"), twips(5040, 0, 15, 7680));
+
+    m_town.onFieldChanged = [this](Field field) { fieldChanged(field); };
+    m_town.onLotPictureChanged = [this](int lot) { m_townView->lotPictureChanged(lot); };
+
+    m_kindButtons.front()->setFocus();
+    WindowFrame::centreOnScreen(*this);
+}
+
+MainWindow::~MainWindow()
+{
+    // The secondary windows work on this window's town, so they go first.
+    delete m_lotPicker.data();
+    delete m_landPriceWindow.data();
+    delete m_settingsDialog.data();
+    m_town.onFieldChanged = nullptr;
+    m_town.onLotPictureChanged = nullptr;
+}
+
+LotPicker *MainWindow::lotPicker() const
+{
+    return m_lotPicker;
+}
+
+LandPriceWindow *MainWindow::landPriceWindow() const
+{
+    return m_landPriceWindow;
+}
+
+SettingsDialog *MainWindow::settingsDialog() const
+{
+    return m_settingsDialog;
+}
+
+void MainWindow::buildPalette()
+{
+    for (const BuildingKind &kind : kCatalogue) {
+        const int n = kind.number;
+        const QRect geometry = n <= 18
+            ? twips(n % 2 ? 120 : 720, 120 + 600 * ((n - 1) / 2), 495, 495)
+            : twips(1320 + 600 * ((n - 19) / 2), n % 2 ? 4320 : 4920, 495, 495);
+        QPushButton *button = addCommand(this, n, QString(), geometry);
+        button->setIcon(QIcon(new PixelArtIconEngine(PixelArt::tile(n))));
+        button->setIconSize(QSize(32, 32));
+        button->setToolTip(fromUtf8(kind.toolTip));
+        button->setAccessibleName(fromUtf8(kind.toolTip));
+        connect(button, &QPushButton::clicked, this, [this, n] { openLotPicker(n); });
+        if (n > 1)
+            setTabOrder(m_kindButtons[static_cast<std::size_t>(n - 2)], button);
+        m_kindButtons[static_cast<std::size_t>(n - 1)] = button;
+    }
+}
+
+void MainWindow::buildTownView()
+{
+    m_townView = new TownView(m_town, this);
+
+    // Row labels along the upper-right edge, column labels along the upper-left edge.
+    for (int n = 1; n <= 5; ++n) {
+        addLabel(this, n, QString::number(n),
+                 twips(3480 + 240 * (n - 1), 960 + 240 * (n - 1), 135, 255));
+        addLabel(this, n + 5, QString::number(n),
+                 twips(2760 - 240 * (n - 1), 840 + 240 * (n - 1), 135, 255));
+    }
+}
+
+void MainWindow::buildFigures()
+{
+    addLabel(this, 11, QStringLiteral("残高"), twips(5160, 240, 495, 255));
+    m_balance = addValueLabel(this, 12, QString(), twips(5400, 480, 2535, 255));
+    addLabel(this, 13, QStringLiteral("人口"), twips(5160, 840, 495, 255));
+    m_population = addValueLabel(this, 14, QString(), twips(5400, 1200, 2535, 255));
+    addLabel(this, 22, QStringLiteral("年"), twips(6720, 1800, 255, 255));
+    m_year = addValueLabel(this, 23, QString(), twips(6720, 2040, 975, 255));
+
+    for (Field shown : {Fields::balance, Fields::populationDisplay, Fields::yearCounter})
+        fieldChanged(shown);
+}
+
+void MainWindow::buildClockFrame()
+{
+    auto *frame = new QGroupBox(QStringLiteral("時間"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(twips(5400, 1680, 1215, 1335));
+
+    auto *stop = new QRadioButton(QStringLiteral("ストップ"), frame);
+    stop->setObjectName(QStringLiteral("Option1"));
+    stop->setGeometry(twips(120, 360, 975, 255));
+    auto *start = new QRadioButton(QStringLiteral("スタート"), frame);
+    start->setObjectName(QStringLiteral("Option2"));
+    start->setGeometry(twips(120, 840, 975, 255));
+
+    // Qt makes an exclusive group a single Tab stop; the game's Tab order
+    // visits both options, so the pair keeps itself exclusive. Both start
+    // unselected while the clock already runs.
+    for (QRadioButton *option : {stop, start})
+        option->setAutoExclusive(false);
+    connect(stop, &QRadioButton::clicked, this, [this, stop, start] {
+        stop->setChecked(true);
+        start->setChecked(false);
+        m_clock.stop();
+    });
+    connect(start, &QRadioButton::clicked, this, [this, stop, start] {
+        start->setChecked(true);
+        stop->setChecked(false);
+        m_clock.start();
+    });
+    setTabOrder(m_kindButtons.back(), stop);
+    setTabOrder(stop, start);
+    m_startOption = start;
+}
+
+void MainWindow::buildCommands()
+{
+    QPushButton *landPrice = addCommand(this, 31, QStringLiteral("地価"), twips(5280, 3240, 2535, 615));
+    QPushButton *settings = addCommand(this, 32, QStringLiteral("基本設定"), twips(6720, 2520, 1215, 375));
+    QPushButton *end = addCommand(this, 33, QStringLiteral("終了"), twips(5280, 3960, 2535, 615));
+    QPushButton *help = addCommand(this, 34, QStringLiteral("ヘルプ"), twips(5280, 4680, 2535, 615));
+
+    connect(landPrice, &QPushButton::clicked, this, &MainWindow::openLandPriceWindow);
+    connect(settings, &QPushButton::clicked, this, &MainWindow::openSettingsDialog);
+    // Ends at once: unlike quit(), exit() asks no window whether it may close.
+    connect(end, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+    connect(help, &QPushButton::clicked, this, &MainWindow::showAbout);
+
+    setTabOrder(m_startOption, landPrice);
+    setTabOrder(landPrice, settings);
+    setTabOrder(settings, end);
+    setTabOrder(end, help);
+}
+
+void MainWindow::fieldChanged(Field field)
+{
+    QLabel *label = field == Fields::balance ? m_balance
+        : field == Fields::populationDisplay ? m_population
+        : field == Fields::yearCounter       ? m_year
+                                             : nullptr;
+    if (label)
+        label->setText(QString::fromStdString(m_town.text(field)));
+}
+
+void MainWindow::openLotPicker(int kind)
+{
+    if (!m_lotPicker)
+        m_lotPicker = new LotPicker(m_town);
+    m_lotPicker->show();
+    m_lotPicker->raise();
+    m_lotPicker->activateWindow();
+    m_lotPicker->setChosenKind(QString::number(kind));
+}
+
+void MainWindow::openLandPriceWindow()
+{
+    if (!m_landPriceWindow)
+        m_landPriceWindow = new LandPriceWindow;
+    m_landPriceWindow->show();
+    m_landPriceWindow->raise();
+    m_landPriceWindow->activateWindow();
+    m_landPriceWindow->showTotalLandValue(QString::fromStdString(m_town.text(Fields::totalLandValue)));
+}
+
+void MainWindow::openSettingsDialog()
+{
+    if (!m_settingsDialog)
+        m_settingsDialog = new SettingsDialog(m_town);
+    m_settingsDialog->show();
+    m_settingsDialog->raise();
+    m_settingsDialog->activateWindow();
+    m_settingsDialog->refreshOverview();
+}
+
+void MainWindow::showAbout()
+{
+    // Modal, but shown without a nested event loop: nothing waits on the answer.
+    auto *box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                                QStringLiteral("kestavine  制作: VELDORAKS"), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("aboutMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+
+void MainWindow::closeSecondaryWindows()
+{
+    for (QWidget *window : {static_cast<QWidget *>(m_lotPicker.data()),
+                            static_cast<QWidget *>(m_landPriceWindow.data()),
+                            static_cast<QWidget *>(m_settingsDialog.data())}) {
+        if (window)
+            window->close();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Without this window the others have no town to work on; closing them
+    // too also ends the program, as its last windows are gone.
+    closeSecondaryWindows();
+    event->accept();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "simulationclock.h"
+#include "townstate.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class LandPriceWindow;
+class LotPicker;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class SettingsDialog;
+class TownView;
+
+// The game's one lasting window: the town, the palette of 30 kinds, the
+// balance, population and year, the clock options and the four commands.
+// It owns the town and its clock; the secondary windows it opens never
+// outlive it.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    TownState &town() { return m_town; }
+    SimulationClock &clock() { return m_clock; }
+    TownView *townView() const { return m_townView; }
+
+    // The secondary windows while they are open, otherwise nullptr.
+    LotPicker *lotPicker() const;
+    LandPriceWindow *landPriceWindow() const;
+    SettingsDialog *settingsDialog() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildPalette();
+    void buildTownView();
+    void buildFigures();
+    void buildClockFrame();
+    void buildCommands();
+
+    void fieldChanged(Field field);
+    void openLotPicker(int kind);
+    void openLandPriceWindow();
+    void openSettingsDialog();
+    void showAbout();
+    void closeSecondaryWindows();
+
+    TownState m_town;
+    SimulationClock m_clock{m_town};
+    TownView *m_townView = nullptr;
+    QLabel *m_balance = nullptr;
+    QLabel *m_population = nullptr;
+    QLabel *m_year = nullptr;
+    std::array<QPushButton *, 30> m_kindButtons{};
+    QRadioButton *m_startOption = nullptr;
+    QPointer<LotPicker> m_lotPicker;
+    QPointer<LandPriceWindow> m_landPriceWindow;
+    QPointer<SettingsDialog> m_settingsDialog;
+};

@@ -1,0 +1,145 @@
+#include "settingsdialog.h"
+
+#include "fielderror.h"
+#include "lineshape.h"
+#include "policy.h"
+#include "townstate.h"
+#include "twips.h"
+#include "windowframe.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QStringLiteral("Label%1").arg(number));
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QLineEdit *addFigure(QWidget *parent, int number, QRect geometry)
+{
+    auto *figure = new QLineEdit(QStringLiteral("10"), parent);
+    figure->setObjectName(QStringLiteral("Text%1").arg(number));
+    figure->setGeometry(geometry);
+    return figure;
+}
+
+QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRect geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QStringLiteral("Command%1").arg(number));
+    button->setGeometry(geometry);
+    // Outside a QDialog this only lets Enter press the button while it has the
+    // focus; neither button is ever a default or cancel button.
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
+    : QWidget(parent)
+    , m_town(town)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("基本設定"));
+    WindowFrame::makeFixedToolWindow(*this, twipsSize(4800, 3375));
+
+    addLabel(this, 1, QStringLiteral("消費税"), twips(120, 120, 615, 255));
+    m_tax = addFigure(this, 1, twips(840, 120, 735, 270));
+    addLabel(this, 2, QStringLiteral("%　　※半角の数字で入力してください。"),
+             twips(1680, 240, 3135, 255));
+    addLabel(this, 3, QStringLiteral("交通"), twips(240, 600, 375, 255));
+    m_transport = addFigure(this, 2, twips(840, 600, 735, 270));
+    addLabel(this, 4, QStringLiteral("$  　※半角の数字で入力してください。"),
+             twips(1680, 720, 3015, 255));
+    addLabel(this, 5, QStringLiteral("教育"), twips(240, 1080, 375, 255));
+    m_education = addFigure(this, 3, twips(840, 1080, 735, 270));
+    addLabel(this, 6, QStringLiteral("$    ※半角の数字で入力してください。"),
+             twips(1680, 1200, 3015, 255));
+    addLabel(this, 7, QStringLiteral("GNP"), twips(240, 1560, 375, 255));
+    m_grossDomesticProduct = addLabel(this, 8, QString(), twips(840, 1560, 3495, 255));
+    addLabel(this, 9, QStringLiteral("人口"), twips(240, 2040, 375, 255));
+    m_population = addLabel(this, 10, QString(), twips(840, 2040, 3615, 255));
+
+    QPushButton *ok = addButton(this, 1, QStringLiteral("OK"), twips(1320, 2640, 1095, 615));
+    QPushButton *cancel = addButton(this, 2, QStringLiteral("キャンセル"), twips(3000, 2640, 1095, 615));
+    connect(ok, &QPushButton::clicked, this, &SettingsDialog::apply);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+
+    // The grid: one column rule and five row rules, which run past the right edge.
+    addLineShape(this, QStringLiteral("Line1"), twips(720, 0, 15, 3360));
+    const int rows[] = {480, 960, 1440, 1920, 2400};
+    for (int i = 0; i < 5; ++i)
+        addLineShape(this, QStringLiteral("Line%1").arg(i + 2), twips(120, rows[i], 4800, 15));
+
+    setTabOrder(ok, m_tax);
+    setTabOrder(m_tax, m_transport);
+    setTabOrder(m_transport, m_education);
+    setTabOrder(m_education, cancel);
+    ok->setFocus();
+
+    WindowFrame::centreOnScreen(*this);
+}
+
+void SettingsDialog::refreshOverview()
+{
+    try {
+        const PolicyOverview overview = policyOverview(m_town);
+        m_grossDomesticProduct->setText(QString::fromStdString(overview.grossDomesticProduct));
+        m_population->setText(QString::fromStdString(overview.population));
+    } catch (const FieldError &) {
+        // The totals are always numbers the game wrote; should one not be,
+        // the rows keep what they showed.
+    }
+}
+
+void SettingsDialog::apply()
+{
+    try {
+        applyPolicy(m_town, {m_tax->text().toStdString(), m_transport->text().toStdString(),
+                             m_education->text().toStdString()});
+    } catch (const FieldError &error) {
+        // Nothing has changed; the player corrects the figure and tries again.
+        QLineEdit *figure = m_tax;
+        QString name = QStringLiteral("消費税");
+        if (error.field() == Fields::transportSpending) {
+            figure = m_transport;
+            name = QStringLiteral("交通");
+        } else if (error.field() == Fields::educationSpending) {
+            figure = m_education;
+            name = QStringLiteral("教育");
+        }
+        const QString message = error.reason() == FieldError::Reason::OutOfRange
+            ? QStringLiteral("%1の値が大きすぎて計算できません。\n"
+                             "半角の数字で、もっと小さな値を入力してください。").arg(name)
+            : QStringLiteral("%1の値を数字として読めません。\n"
+                             "半角の数字で入力してください。").arg(name);
+        refuse(figure, message);
+        return;
+    }
+    close();
+}
+
+void SettingsDialog::refuse(QLineEdit *figure, const QString &message)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("refusalMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, figure, [figure] {
+        figure->setFocus();
+        figure->selectAll();
+    });
+    // open() rather than exec(): the message is modal to this window without
+    // running an event loop of its own inside the click.
+    box->open();
+}
