@@ -46,6 +46,16 @@ QRgb darkGreen(int s, int t)
     return n < 4 ? qRgb(36, 84, 44) : qRgb(44, 100, 52);
 }
 
+// Grey paving in long slabs; joints in one direction only, so that it never
+// reads as the checker of an empty picture.
+QRgb paving(int s, int t)
+{
+    if (TileCanvas::wrap(s) % 6 == 0)
+        return qRgb(156, 156, 150);
+    return (TileCanvas::noise(TileCanvas::wrap(s) / 6, TileCanvas::wrap(t), 19) % 5) == 0 ? qRgb(172, 172, 166)
+                                                                                          : qRgb(184, 184, 178);
+}
+
 // A gable roof whose ridge runs in s (along the t = constant lines).
 void gableHouse(TileCanvas &canvas, int s0, int s1, int t0, int t1, int eave, int material)
 {
@@ -306,11 +316,8 @@ QImage BuildingTiles::shopBuilding()
     canvas.raise(-4, 4, -4, 4, 10, Roof);
     canvas.render([](const Surface &surface) -> QRgb {
         switch (surface.material) {
-        case Ground: {
-            // Square paving slabs.
-            const bool joint = ((surface.s + 16) % 4) == 0 || ((surface.t + 16) % 4) == 0;
-            return joint ? qRgb(150, 150, 146) : qRgb(184, 184, 178);
-        }
+        case Ground:
+            return paving(surface.s, surface.t);
         case Roof:
             return surface.face == Face::Top ? qRgb(216, 72, 56) : qRgb(168, 48, 40);
         default:
@@ -392,7 +399,7 @@ QImage BuildingTiles::headOffice()
     canvas.raise(2, 15, -10, 1, 12, Walls);
     canvas.render([](const Surface &surface) -> QRgb {
         if (surface.material == Ground)
-            return ((surface.s + 16) % 4 == 0 || (surface.t + 16) % 4 == 0) ? qRgb(150, 150, 146) : qRgb(176, 176, 170);
+            return paving(surface.s, surface.t);
         if (surface.face == Face::Top)
             return qRgb(168, 168, 176);
         if (surface.level >= 1 && (surface.level % 2) == 1 && (surface.x & 1) == 0)

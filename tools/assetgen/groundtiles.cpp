@@ -86,7 +86,8 @@ QRgb roadPixel(int edges, int s, int t)
 
     if (edges == (UpperLeftEdge | LowerRightEdge | UpperRightEdge | LowerLeftEdge)
         && std::abs(s) <= 5 && std::abs(t) <= 5) {
-        const bool light = (((s + 16) / 2 + (t + 16) / 2) & 1) != 0;
+        const QPoint p = TileCanvas::pixelOf(s, t);
+        const bool light = ((p.x() / 2 + p.y() / 2) & 1) != 0;
         return light ? qRgb(236, 236, 228) : qRgb(60, 60, 68);
     }
 

@@ -11,12 +11,12 @@
 #include "groundtiles.h"
 #include "iconencoder.h"
 #include "tilecanvas.h"
+#include "tilepicture.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QTextStream>
 
 #include <exception>
@@ -58,7 +58,7 @@ int report()
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv); // image plugins for reading tiles back
+    QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     try {
         if (args.size() == 2 && args[1] == QLatin1String("--report"))
@@ -69,7 +69,7 @@ int main(int argc, char *argv[])
                 [folder](int kind) {
                     const QString name = kind == 0 ? QStringLiteral("bareland")
                                                    : QStringLiteral("kind%1").arg(kind, 2, 10, QLatin1Char('0'));
-                    return QImageReader(folder + QStringLiteral("/tiles/") + name + QStringLiteral(".ico")).read();
+                    return TilePicture::read(folder + QStringLiteral("/tiles/") + name + QStringLiteral(".ico"));
                 },
                 4);
             return !sheet.isNull() && sheet.save(args[3]) ? 0 : 1;
