@@ -1,10 +1,29 @@
+#include "gamefont.h"
+#include "splashwindow.h"
+
 #include <QApplication>
-#include <QLabel>
+
+namespace {
+
+// A Wayland compositor decides where windows go, but the game centres its
+// windows itself; XWayland lets it, unless the player chose a platform.
+void preferXWayland()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    preferXWayland();
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("kestavine"));
-    label.show();
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    installGameFont();
+
+    auto *splash = new SplashWindow;
+    splash->show();
     return app.exec();
 }

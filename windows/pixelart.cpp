@@ -1,6 +1,7 @@
 #include "pixelart.h"
 
 #include "assetpaths.h"
+#include "tilepicture.h"
 
 #include <cmath>
 
@@ -22,7 +23,8 @@ QPixmap prepared(const QImage &image, qreal devicePixelRatio)
 
 QImage tile(int kind)
 {
-    return QImage(kind == 0 ? bareLandTilePath() : kindTilePath(kind));
+    // Not QImage(path): Qt's icon reader drops the mask of 24-bit tiles.
+    return TilePicture::read(kind == 0 ? bareLandTilePath() : kindTilePath(kind));
 }
 
 QImage splashPicture()

@@ -54,8 +54,8 @@ QRect TownView::lotRect(int lot) const
 
 void TownView::lotPictureChanged(int lot)
 {
-    // A tall building reaches above its own plot, so repaint its neighbours' area too.
-    update(lotRect(lot).adjusted(-16, -16, 16, 16));
+    // Repainting the tile's square repaints, in order, the neighbours that overlap it.
+    update(lotRect(lot));
 }
 
 const QPixmap &TownView::tilePixmap(int kind)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -31,6 +33,6 @@ private:
 
     const TownState &m_town;
     // Tiles prepared for the ratio they were last painted at, bare land first.
-    std::array<QPixmap, 31> m_tiles;
+    std::array<QPixmap, kKindCount + 1> m_tiles;
     qreal m_tileRatio = 0;
 };

@@ -23,9 +23,6 @@ void makeFixedToolWindow(QWidget &window, QSize clientSize)
 {
     window.setWindowFlags(Qt::Tool | kCloseBoxOnly);
     window.setFixedSize(clientSize);
-    // A tool window without a parent would otherwise not keep the program
-    // alive; the game's windows all count alike.
-    window.setAttribute(Qt::WA_QuitOnClose, true);
 }
 
 void makeBorderless(QWidget &window, QSize clientSize)

@@ -2,7 +2,9 @@
 #include "mainwindow.h"
 #include "windowtesting.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QPushButton>
 #include <QTest>
 
@@ -207,6 +209,10 @@ void TestLotPicker::isAFixedToolWindowLaidOutAsTheDiamond()
     QCOMPARE(picker->minimumSize(), picker->maximumSize());
     QVERIFY(picker->testAttribute(Qt::WA_DeleteOnClose));
     QVERIFY(!picker->parentWidget());
+    const QPoint offCentre = picker->geometry().center()
+        - QGuiApplication::primaryScreen()->availableGeometry().center();
+    // Within the width of the window frame, which is unknown before showing.
+    QVERIFY2(offCentre.manhattanLength() <= 6, "centred on the screen");
 
     const struct {
         const char *name;

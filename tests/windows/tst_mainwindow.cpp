@@ -7,6 +7,8 @@
 #include "windowtesting.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -81,6 +83,10 @@ void TestMainWindow::isAFixedDialogWithItsExactTitle()
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QCOMPARE(m_window->palette().color(QPalette::Window), QColor(128, 128, 255));
+    const QPoint offCentre = m_window->geometry().center()
+        - QGuiApplication::primaryScreen()->availableGeometry().center();
+    // Within the width of the window frame, which is unknown before showing.
+    QVERIFY2(offCentre.manhattanLength() <= 6, "centred on the screen");
 }
 
 void TestMainWindow::kindButtonsShowPicturesAndTheirTips_data()
