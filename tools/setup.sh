@@ -69,6 +69,7 @@ test)
 sanitize)
     build "$top/build-sanitize" -DKESTAVINE_SANITIZE=ON
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export LSAN_OPTIONS=suppressions=$top/tests/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     # The package test packs and starts a sanitized program; the normal run covers it.
     run_tests "$top/build-sanitize" --exclude-regex package
