@@ -1,5 +1,6 @@
 #include "landpricewindow.h"
 
+#include "controls.h"
 #include "twips.h"
 #include "windowframe.h"
 
@@ -14,25 +15,11 @@ LandPriceWindow::LandPriceWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("地価"));
     WindowFrame::makeFixedToolWindow(*this, twipsSize(3120, 1455));
 
-    auto *caption = new QLabel(QStringLiteral("合計地価"), this);
-    caption->setObjectName(QStringLiteral("Label26"));
-    caption->setGeometry(twips(120, 240, 855, 255));
-
-    m_value = new QLabel(QStringLiteral("Label27"), this);
-    m_value->setObjectName(QStringLiteral("Label27"));
-    m_value->setGeometry(twips(1080, 240, 1695, 255));
-
-    for (QLabel *label : {caption, m_value}) {
-        label->setTextFormat(Qt::PlainText);
-        label->setAutoFillBackground(true);
-    }
-
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("Command1"));
-    m_ok->setGeometry(twips(960, 840, 855, 375));
-    // Outside a QDialog this only lets Enter press the button while it has the
-    // focus; it never makes it a default button.
-    m_ok->setAutoDefault(true);
+    Controls::addLabel(this, QStringLiteral("Label26"), QStringLiteral("合計地価"), twips(120, 240, 855, 255));
+    m_value = Controls::addLabel(this, QStringLiteral("Label27"), QStringLiteral("Label27"),
+                                 twips(1080, 240, 1695, 255));
+    m_ok = Controls::addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), twips(960, 840, 855, 375),
+                               Controls::EnterKey::PressesWhenFocused);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
 
     m_ok->setFocus();

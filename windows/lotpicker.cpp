@@ -1,5 +1,6 @@
 #include "lotpicker.h"
 
+#include "controls.h"
 #include "fielderror.h"
 #include "placement.h"
 #include "twips.h"
@@ -39,16 +40,12 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     setWindowTitle(QStringLiteral("建設物購入"));
     WindowFrame::makeFixedToolWindow(*this, twipsSize(3465, 2955));
 
-    auto *question = new QLabel(QStringLiteral("この建物をどこに建てますか？"), this);
-    question->setObjectName(QStringLiteral("Label1"));
-    question->setGeometry(twips(480, 120, 2535, 255));
-    question->setAutoFillBackground(true);
+    Controls::addLabel(this, QStringLiteral("Label1"), QStringLiteral("この建物をどこに建てますか？"),
+                       twips(480, 120, 2535, 255));
 
     for (const EdgeLabel &edge : kEdgeLabels) {
-        auto *label = new QLabel(QString::fromLatin1(edge.caption), this);
-        label->setObjectName(QStringLiteral("Label%1").arg(edge.number));
-        label->setGeometry(twips(edge.left, edge.top, 135, 255));
-        label->setAutoFillBackground(true);
+        QLabel *label = Controls::addLabel(this, QStringLiteral("Label%1").arg(edge.number),
+                                           QString::fromLatin1(edge.caption), twips(edge.left, edge.top, 135, 255));
         if (edge.number == 2) {
             // Qt has no colour for an inactive window border; its inactive
             // mid tone is the nearest system colour.
@@ -62,11 +59,10 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     for (int lot = 1; lot <= 25; ++lot) {
         const int r = (lot - 1) / 5;
         const int c = (lot - 1) % 5;
-        auto *button = new QPushButton(this);
-        button->setObjectName(QStringLiteral("Command%1").arg(lot));
-        button->setGeometry(twips(1440 + 240 * r - 240 * c, 600 + 240 * r + 240 * c, 255, 255));
+        QPushButton *button = Controls::addButton(this, QStringLiteral("Command%1").arg(lot), QString(),
+                                                  twips(1440 + 240 * r - 240 * c, 600 + 240 * r + 240 * c, 255, 255),
+                                                  Controls::EnterKey::Ignored);
         button->setAccessibleName(QStringLiteral("区画%1").arg(lot));
-        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, lot] { placeOn(lot); });
         if (previous)
             setTabOrder(previous, button);
@@ -75,10 +71,8 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         previous = button;
     }
 
-    auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cancel->setObjectName(QStringLiteral("Command26"));
-    cancel->setGeometry(twips(2400, 2280, 975, 495));
-    cancel->setAutoDefault(false);
+    QPushButton *cancel = Controls::addButton(this, QStringLiteral("Command26"), QStringLiteral("キャンセル"),
+                                              twips(2400, 2280, 975, 495), Controls::EnterKey::Ignored);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     setTabOrder(previous, cancel);
 

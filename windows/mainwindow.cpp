@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "catalogue.h"
+#include "controls.h"
 #include "landpricewindow.h"
 #include "lineshape.h"
 #include "lotpicker.h"
@@ -27,12 +28,7 @@ const QColor kValueBlue(192, 192, 255);
 
 QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
 {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QStringLiteral("Label%1").arg(number));
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAutoFillBackground(true);
-    return label;
+    return Controls::addLabel(parent, QStringLiteral("Label%1").arg(number), caption, geometry);
 }
 
 QLabel *addValueLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
@@ -44,13 +40,11 @@ QLabel *addValueLabel(QWidget *parent, int number, const QString &caption, QRect
     return label;
 }
 
+// No button of the main window answers Enter.
 QPushButton *addCommand(QWidget *parent, int number, const QString &caption, QRect geometry)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QStringLiteral("Command%1").arg(number));
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
+    return Controls::addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry,
+                               Controls::EnterKey::Ignored);
 }
 
 QString fromUtf8(std::string_view text)

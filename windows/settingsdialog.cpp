@@ -1,5 +1,6 @@
 #include "settingsdialog.h"
 
+#include "controls.h"
 #include "fielderror.h"
 #include "lineshape.h"
 #include "policy.h"
@@ -16,12 +17,7 @@ namespace {
 
 QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
 {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QStringLiteral("Label%1").arg(number));
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAutoFillBackground(true);
-    return label;
+    return Controls::addLabel(parent, QStringLiteral("Label%1").arg(number), caption, geometry);
 }
 
 QLineEdit *addFigure(QWidget *parent, int number, QRect geometry)
@@ -32,15 +28,11 @@ QLineEdit *addFigure(QWidget *parent, int number, QRect geometry)
     return figure;
 }
 
+// Enter presses the focused button; neither is a default or cancel button.
 QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRect geometry)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QStringLiteral("Command%1").arg(number));
-    button->setGeometry(geometry);
-    // Outside a QDialog this only lets Enter press the button while it has the
-    // focus; neither button is ever a default or cancel button.
-    button->setAutoDefault(true);
-    return button;
+    return Controls::addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry,
+                               Controls::EnterKey::PressesWhenFocused);
 }
 
 } // namespace

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Makes the controls of the game's windows alike: each is named after its
+// control ("Label12", "Command31"), placed where its twips put it, and a
+// label shows its caption as plain text on its own background.
+namespace Controls {
+
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, QRect geometry);
+
+enum class EnterKey {
+    Ignored,            // Enter does nothing; only a click or Space presses the button
+    PressesWhenFocused, // Enter presses the button while it has the focus, never otherwise
+};
+
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry,
+                       EnterKey enter);
+
+} // namespace Controls
