@@ -1,24 +1,15 @@
 #include "iconencoder.h"
 
+#include "littleendian.h"
+
 #include <QtEndian>
 
 #include <stdexcept>
 
 namespace {
 
-void put16(QByteArray &out, int value)
-{
-    char bytes[2];
-    qToLittleEndian<quint16>(quint16(value), bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, qint64 value)
-{
-    char bytes[4];
-    qToLittleEndian<quint32>(quint32(value), bytes);
-    out.append(bytes, 4);
-}
+using LittleEndian::put16;
+using LittleEndian::put32;
 
 int rowBytes(int width, int depth)
 {
