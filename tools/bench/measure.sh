@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Measures the game beside a bare Qt Widgets program with one empty window
 # (the floor) and prints the ratios: start-up, memory, idle CPU, and with
-# --fidelity the year counter against the wall clock over ten minutes.
+# --fidelity the year counter against the wall clock over ten minutes. A
+# second floor shows one line of Japanese in the game's font: what any program
+# pays for the CJK font before it does anything of its own.
 #   bash tools/bench/measure.sh [BUILD_DIR] [--fidelity SECONDS]
 # Runs on the display in DISPLAY, or on its own Xvfb when there is none.
 set -euo pipefail
@@ -37,13 +39,17 @@ echo "== start-up (median of $runs runs, ms)"
 for what in splash_painted_from_main_ms splash_painted_from_exec_ms main_painted_from_main_ms main_painted_from_exec_ms; do
     declare "$what=$(for _ in $(seq $runs); do probe_value game $what; done | median)"
 done
-floor_from_main=$(for _ in $(seq $runs); do probe_value floor window_painted_from_main_ms; done | median)
-floor_from_exec=$(for _ in $(seq $runs); do probe_value floor window_painted_from_exec_ms; done | median)
+for kind in floor floor-japanese; do
+    declare "${kind//-/_}_from_main=$(for _ in $(seq $runs); do probe_value $kind window_painted_from_main_ms; done | median)"
+    declare "${kind//-/_}_from_exec=$(for _ in $(seq $runs); do probe_value $kind window_painted_from_exec_ms; done | median)"
+done
 echo "splash painted: $splash_painted_from_main_ms from main, $splash_painted_from_exec_ms from exec"
 echo "main window painted: $main_painted_from_main_ms from main, $main_painted_from_exec_ms from exec" \
     "($((main_painted_from_main_ms - splash_painted_from_main_ms)) after the splash)"
 echo "floor window painted: $floor_from_main from main, $floor_from_exec from exec"
-echo "ratio splash/floor from main: $(ratio "$splash_painted_from_main_ms" "$floor_from_main")"
+echo "Japanese floor painted: $floor_japanese_from_main from main, $floor_japanese_from_exec from exec"
+echo "ratio splash/floor from main: $(ratio "$splash_painted_from_main_ms" "$floor_from_main")," \
+    "against the Japanese floor: $(ratio "$splash_painted_from_main_ms" "$floor_japanese_from_main")"
 
 # kB of a process's resident memory, now (VmRSS) or at its highest (VmHWM).
 memory() { awk -v key="$2:" '$1 == key { print $2 }' "/proc/$1/status"; }
@@ -55,16 +61,21 @@ echo "== memory and idle CPU (30 s to settle, then 60 s idle)"
 game_pid=$!
 "$floor" >/dev/null 2>&1 &
 floor_pid=$!
+"$floor" --japanese >/dev/null 2>&1 &
+japanese_pid=$!
 sleep 30
 game_rss=$(memory $game_pid VmRSS); game_peak=$(memory $game_pid VmHWM)
 floor_rss=$(memory $floor_pid VmRSS); floor_peak=$(memory $floor_pid VmHWM)
+japanese_rss=$(memory $japanese_pid VmRSS); japanese_peak=$(memory $japanese_pid VmHWM)
 game_ticks=$(cputicks $game_pid); floor_ticks=$(cputicks $floor_pid)
 sleep 60
 game_ticks=$(($(cputicks $game_pid) - game_ticks)); floor_ticks=$(($(cputicks $floor_pid) - floor_ticks))
-kill $game_pid $floor_pid
+kill $game_pid $floor_pid $japanese_pid
 hz=$(getconf CLK_TCK)
-echo "resident after 30 s: game $game_rss kB, floor $floor_rss kB, ratio $(ratio "$game_rss" "$floor_rss")"
-echo "peak resident:       game $game_peak kB, floor $floor_peak kB, ratio $(ratio "$game_peak" "$floor_peak")"
+echo "resident after 30 s: game $game_rss kB, floor $floor_rss kB, Japanese floor $japanese_rss kB;" \
+    "ratios $(ratio "$game_rss" "$floor_rss"), $(ratio "$game_rss" "$japanese_rss")"
+echo "peak resident:       game $game_peak kB, floor $floor_peak kB, Japanese floor $japanese_peak kB;" \
+    "ratios $(ratio "$game_peak" "$floor_peak"), $(ratio "$game_peak" "$japanese_peak")"
 awk -v g="$game_ticks" -v f="$floor_ticks" -v hz="$hz" 'BEGIN {
     printf "idle CPU per minute: game %.2f s (%.3f%% of one core), floor %.2f s\n", g / hz, 100 * g / hz / 60, f / hz }'
 

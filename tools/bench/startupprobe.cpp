@@ -2,6 +2,7 @@
 // whether the year counter keeps pace with the wall clock.
 //   startupprobe game              splash and main window first painted, in ms
 //   startupprobe floor             one empty window first painted, in ms
+//   startupprobe floor-japanese    the same with one line of Japanese in the game's font
 //   startupprobe fidelity SECONDS  years counted against seconds elapsed
 //   startupprobe paints SECONDS    which widgets the idle game repaints, and how often
 // Times are from the start of main() and from the start of the event loop.
@@ -105,12 +106,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("game");
 
-    if (mode == QLatin1String("floor")) {
+    if (mode.startsWith(QLatin1String("floor"))) {
         FirstPaintWatcher watcher(QStringLiteral("floor"), [](QWidget *) {
             report("window_painted", sinceMain.elapsed());
             QCoreApplication::exit(0);
         });
-        QWidget window;
+        const bool japanese = mode == QLatin1String("floor-japanese");
+        if (japanese)
+            installGameFont();
+        QLabel window(japanese ? QStringLiteral("残高 人口 年") : QString());
         window.setObjectName(QStringLiteral("floor"));
         window.resize(542, 375);
         window.show();
