@@ -11,6 +11,9 @@ SimulationClock::SimulationClock(TownState &town, QObject *parent)
     // counter keeps pace with the wall clock instead of drifting.
     for (QTimer *timer : {&m_landValueTimer, &m_economyTimer, &m_upkeepTimer})
         timer->setTimerType(Qt::PreciseTimer);
+    m_landValueTimer.setObjectName(QStringLiteral("Timer1"));
+    m_economyTimer.setObjectName(QStringLiteral("Timer2"));
+    m_upkeepTimer.setObjectName(QStringLiteral("Timer3"));
     connect(&m_landValueTimer, &QTimer::timeout, this, &SimulationClock::landValueTick);
     connect(&m_economyTimer, &QTimer::timeout, this, &SimulationClock::economyTick);
     connect(&m_upkeepTimer, &QTimer::timeout, this, &SimulationClock::upkeepTick);

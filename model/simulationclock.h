@@ -56,7 +56,8 @@ private:
 
     TownState &m_town;
     RandomSource m_random;
-    QTimer m_landValueTimer;
-    QTimer m_economyTimer;
-    QTimer m_upkeepTimer;
+    // Children of the clock, so that they can be found by name: Timer1..Timer3.
+    QTimer m_landValueTimer{this};
+    QTimer m_economyTimer{this};
+    QTimer m_upkeepTimer{this};
 };

@@ -25,6 +25,15 @@ void TestSimulationClock::runsFromTheMomentItIsMade()
     QCOMPARE(clock.periods(), kRunningPeriods);
     QVERIFY(clock.isRunning());
     QCOMPARE(kRunningPeriods, (ClockPeriods{1000, 1000, 20000}));
+    // Coarse timers may fire up to 5% late and drift; precise ones keep the year on time.
+    const QList<std::pair<const char *, int>> timers{{"Timer1", 1000}, {"Timer2", 1000}, {"Timer3", 20000}};
+    for (const auto &[name, interval] : timers) {
+        auto *timer = clock.findChild<QTimer *>(QLatin1String(name));
+        QVERIFY2(timer, name);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), interval);
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    }
 }
 
 // A QTimer with interval 0 fires on every pass of the event loop; a stopped
