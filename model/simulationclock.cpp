@@ -3,6 +3,8 @@
 #include "fielderror.h"
 #include "ticks.h"
 
+#include <utility>
+
 SimulationClock::SimulationClock(TownState &town, QObject *parent)
     : QObject(parent)
     , m_town(town)
@@ -51,8 +53,10 @@ void SimulationClock::runTick(Tick tick)
 {
     try {
         tick();
+        m_failing = false;
     } catch (const FieldError &error) {
-        Q_EMIT tickFailed(QString::fromStdString(error.what()));
+        if (!std::exchange(m_failing, true))
+            Q_EMIT tickFailed(QString::fromStdString(error.what()));
     }
 }
 

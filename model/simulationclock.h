@@ -46,7 +46,8 @@ public:
     const RandomSource &randomSource() const { return m_random; }
 
 Q_SIGNALS:
-    // A tick met a field it could not use and changed nothing.
+    // A tick met a field it could not use and changed nothing. Said once
+    // when the ticks begin to fail, not again every second until one succeeds.
     void tickFailed(const QString &message);
 
 private:
@@ -56,6 +57,7 @@ private:
 
     TownState &m_town;
     RandomSource m_random;
+    bool m_failing = false;
     // Children of the clock, so that they can be found by name: Timer1..Timer3.
     QTimer m_landValueTimer{this};
     QTimer m_economyTimer{this};

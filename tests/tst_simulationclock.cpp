@@ -104,6 +104,15 @@ void TestSimulationClock::aFailedTickChangesNothingAndSaysWhy()
     QVERIFY(failures.at(0).at(0).toString().contains("Text32"));
     QCOMPARE(town.text(Fields::balance), std::string("1000"));
     QCOMPARE(town.text(Fields::yearCounter), std::string("0"));
+
+    // Said once, not every second, until a tick succeeds again.
+    clock.economyTick();
+    clock.upkeepTick(); // the balance is fine: the streak ends
+    clock.economyTick();
+    QCOMPARE(failures.size(), 2);
+    town.setText(Fields::consumptionTax, "10");
+    clock.economyTick();
+    QCOMPARE(town.text(Fields::yearCounter), std::string("1"));
 }
 
 QTEST_GUILESS_MAIN(TestSimulationClock)

@@ -74,6 +74,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_town.onFieldChanged = [this](Field field) { fieldChanged(field); };
     m_town.onLotPictureChanged = [this](int lot) { m_townView->lotPictureChanged(lot); };
+    connect(&m_clock, &SimulationClock::tickFailed, this, &MainWindow::reportStalledTown);
 
     m_kindButtons.front()->setFocus();
     WindowFrame::centreOnScreen(*this);
@@ -249,6 +250,20 @@ void MainWindow::showAbout()
     box->setObjectName(QStringLiteral("aboutMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+
+// The only way a tick can fail is a policy figure so large that the accounts
+// leave the range of numbers; the town then stands still until it is mended.
+void MainWindow::reportStalledTown()
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                                QStringLiteral("数字が大きすぎて、街の計算を続けられません。\n"
+                                               "「基本設定」で消費税・交通・教育を小さな数字にしてください。"),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("stalledMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
     box->show();
 }
 

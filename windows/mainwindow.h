@@ -51,6 +51,7 @@ private:
     void openLandPriceWindow();
     void openSettingsDialog();
     void showAbout();
+    void reportStalledTown();
     void closeSecondaryWindows();
 
     TownState m_town;

@@ -44,6 +44,7 @@ private Q_SLOTS:
     void placedBuildingsAppearOnTheirLots();
     void tallBuildingsStandInFrontOfThePlotsBehind();
     void helpShowsTheModalMakerLine();
+    void aTownThatCannotGoOnSaysSoOnce();
     void closingTheMainWindowClosesEveryOtherWindow();
     void destroyingTheMainWindowTakesTheOthersAlong();
 
@@ -373,6 +374,24 @@ void TestMainWindow::helpShowsTheModalMakerLine()
         QVERIFY(!m_window->findChild<QMessageBox *>());
     }
     QVERIFY(TownSnapshot(m_window->town()) == before);
+}
+
+// Figures so large that the accounts overflow stop the year; the player is
+// told once, and no field is spoiled.
+void TestMainWindow::aTownThatCannotGoOnSaysSoOnce()
+{
+    m_window->clock().stop();
+    m_window->town().setText(Fields::balance, "1.5e308");
+    m_window->town().setText(Fields::consumptionTax, "1e308");
+    const TownSnapshot before(m_window->town());
+    m_window->clock().economyTick();
+    m_window->clock().economyTick();
+    QCOMPARE(m_window->findChildren<QMessageBox *>(QStringLiteral("stalledMessage")).size(), 1);
+    auto *box = m_window->findChild<QMessageBox *>(QStringLiteral("stalledMessage"));
+    QVERIFY(box->isVisible());
+    QVERIFY(box->text().contains(QStringLiteral("基本設定")));
+    QVERIFY(TownSnapshot(m_window->town()) == before);
+    QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("1.5e308"));
 }
 
 // The close box of the main window takes the picker, the land-price window
