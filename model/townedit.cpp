@@ -7,16 +7,27 @@
 #include <cstring>
 #include <stdexcept>
 
-void TownEdit::Write::assign(std::string_view text)
+std::string_view TownEdit::textOf(const Write &write) const
 {
-    if (text.size() <= kInlineCapacity) {
-        std::memcpy(m_inline, text.data(), text.size());
-        m_length = static_cast<std::uint8_t>(text.size());
-        m_spill.reset();
-    } else if (m_spill) {
-        m_spill->assign(text);
+    if (write.spill >= 0)
+        return m_spills[static_cast<std::size_t>(write.spill)];
+    return {write.inlineText, write.length};
+}
+
+void TownEdit::store(Write &write, std::string_view text)
+{
+    // The text may be a view of another pending text, even of this one.
+    if (text.size() <= Write::kInlineCapacity) {
+        std::memmove(write.inlineText, text.data(), text.size());
+        write.length = static_cast<std::uint8_t>(text.size());
+        write.spill = -1;
+    } else if (write.spill >= 0) {
+        m_spills[static_cast<std::size_t>(write.spill)].assign(text);
     } else {
-        m_spill = std::make_unique<std::string>(text);
+        // Copied before the vector may grow and move the text it views.
+        std::string copy(text);
+        write.spill = static_cast<std::int8_t>(m_spills.size());
+        m_spills.push_back(std::move(copy));
     }
 }
 
@@ -42,13 +53,15 @@ TownEdit::Write &TownEdit::writeFor(Field field)
         throw std::logic_error("TownEdit: too many fields in one edit");
     Write &write = m_writes[static_cast<std::size_t>(m_writeCount++)];
     write.field = field;
+    write.length = 0;
+    write.spill = -1;
     return write;
 }
 
 std::string_view TownEdit::text(Field field) const
 {
     if (const Write *write = findWrite(field))
-        return write->text();
+        return textOf(*write);
     return m_town.text(field);
 }
 
@@ -62,7 +75,7 @@ double TownEdit::number(Field field) const
 
 void TownEdit::setText(Field field, std::string_view text)
 {
-    writeFor(field).assign(text);
+    store(writeFor(field), text);
 }
 
 void TownEdit::setNumber(Field field, double value)
@@ -71,7 +84,7 @@ void TownEdit::setNumber(Field field, double value)
         throw FieldError(field, FieldError::Reason::OutOfRange, std::string(text(field)));
     char buffer[NumberText::kMaxFormattedLength];
     const int length = NumberText::formatNumberInto(value, buffer);
-    writeFor(field).assign(std::string_view(buffer, static_cast<std::size_t>(length)));
+    store(writeFor(field), std::string_view(buffer, static_cast<std::size_t>(length)));
 }
 
 void TownEdit::commit()
@@ -81,7 +94,7 @@ void TownEdit::commit()
     for (int i = 0; i < m_writeCount; ++i) {
         const Write &write = m_writes[static_cast<std::size_t>(i)];
         std::string &stored = m_town.m_texts[TownState::index(write.field)];
-        const std::string_view text = write.text();
+        const std::string_view text = textOf(write);
         if (stored == text)
             continue;
         stored.assign(text);

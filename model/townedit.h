@@ -3,7 +3,8 @@
 #include "field.h"
 
 #include <array>
-#include <memory>
+#include <cstdint>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -33,22 +34,21 @@ public:
     void commit();
 
 private:
-    // A pending text. Numbers and typical typed figures fit the inline
-    // buffer, which keeps a tick free of allocations; longer texts spill.
+    // A pending text: plain data, left uninitialised until used, so that an
+    // edit costs nothing to set up. Numbers and typical typed figures fit the
+    // inline buffer, which keeps a tick free of allocations; longer texts
+    // spill into m_spills.
     struct Write {
         static constexpr std::size_t kInlineCapacity = 32;
 
-        void assign(std::string_view text);
-        std::string_view text() const { return m_spill ? std::string_view(*m_spill) : std::string_view(m_inline, m_length); }
-
-        Field field{};
-
-    private:
-        std::uint8_t m_length = 0;
-        char m_inline[kInlineCapacity];
-        std::unique_ptr<std::string> m_spill;
+        Field field;
+        std::uint8_t length;  // of the inline text
+        std::int8_t spill;    // index into m_spills, or -1 while the text is inline
+        char inlineText[kInlineCapacity];
     };
 
+    std::string_view textOf(const Write &write) const;
+    void store(Write &write, std::string_view text);
     Write &writeFor(Field field);
     const Write *findWrite(Field field) const;
 
@@ -58,4 +58,5 @@ private:
     TownState &m_town;
     std::array<Write, kMaxWrites> m_writes;
     int m_writeCount = 0;
+    std::vector<std::string> m_spills;
 };

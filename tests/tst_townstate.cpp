@@ -18,6 +18,7 @@ private Q_SLOTS:
     void readingTextThatIsNotANumberNamesTheField();
     void anEditReadsBackItsOwnWritesAsText();
     void aDroppedEditChangesNothing();
+    void longTextsSurviveBeingCopiedBetweenFields();
     void anUnwritableNumberIsRefused_data();
     void anUnwritableNumberIsRefused();
     void observersHearEachChangedFieldOnceAfterTheWholeEdit();
@@ -108,6 +109,25 @@ void TestTownState::aDroppedEditChangesNothing()
     }
     for (int i = 0; i < kFieldCount; ++i)
         QCOMPARE(town.text(static_cast<Field>(i)), before.text(static_cast<Field>(i)));
+}
+
+// Typed figures may be of any length; copying one pending text to another
+// field must not read a text that has moved.
+void TestTownState::longTextsSurviveBeingCopiedBetweenFields()
+{
+    TownState town;
+    const std::string longText(200, '7');
+    TownEdit edit(town);
+    edit.setText(Field::Text32, longText);
+    for (Field target : {Field::Text34, Field::Text35, Field::Text36, Field::Text37, Field::Text33})
+        edit.setText(target, edit.text(Field::Text32));
+    edit.setText(Field::Text32, edit.text(Field::Text32));
+    edit.setText(Field::Text34, "short");
+    edit.setText(Field::Text34, edit.text(Field::Text34));
+    edit.commit();
+    for (Field field : {Field::Text32, Field::Text35, Field::Text36, Field::Text37, Field::Text33})
+        QCOMPARE(town.text(field), longText);
+    QCOMPARE(town.text(Field::Text34), std::string("short"));
 }
 
 void TestTownState::anUnwritableNumberIsRefused_data()
