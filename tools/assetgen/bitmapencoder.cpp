@@ -55,12 +55,7 @@ QByteArray BitmapEncoder::encode8Bit(const QImage &source)
     put32(out, 3780);
     put32(out, 256);
     put32(out, 0);
-    for (QRgb colour : palette) {
-        out.append(char(qBlue(colour)));
-        out.append(char(qGreen(colour)));
-        out.append(char(qRed(colour)));
-        out.append(char(0));
-    }
+    LittleEndian::putPalette(out, palette);
     for (int y = height - 1; y >= 0; --y) {
         QByteArray row(rowBytes, '\0');
         for (int x = 0; x < width; ++x)

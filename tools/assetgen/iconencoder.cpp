@@ -74,12 +74,7 @@ QByteArray IconEncoder::encodeBitmap(const QImage &source, int depth)
     put32(out, 0);
     put32(out, 0);
     put32(out, 0);
-    for (QRgb colour : palette) {
-        out.append(char(qBlue(colour)));
-        out.append(char(qGreen(colour)));
-        out.append(char(qRed(colour)));
-        out.append(char(0));
-    }
+    LittleEndian::putPalette(out, palette);
 
     for (int y = height - 1; y >= 0; --y) {
         QByteArray row(colourRow, '\0');
