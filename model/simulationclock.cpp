@@ -49,28 +49,28 @@ ClockPeriods SimulationClock::periods() const
 }
 
 template<typename Tick>
-void SimulationClock::runTick(Tick tick)
+void SimulationClock::runTick(bool &failing, Tick tick)
 {
     try {
         tick();
-        m_failing = false;
+        failing = false;
     } catch (const FieldError &error) {
-        if (!std::exchange(m_failing, true))
+        if (!std::exchange(failing, true))
             Q_EMIT tickFailed(QString::fromStdString(error.what()));
     }
 }
 
 void SimulationClock::landValueTick()
 {
-    runTick([this] { runLandValueTick(m_town, m_random); });
+    runTick(m_landValueFailing, [this] { runLandValueTick(m_town, m_random); });
 }
 
 void SimulationClock::economyTick()
 {
-    runTick([this] { runEconomyTick(m_town); });
+    runTick(m_economyFailing, [this] { runEconomyTick(m_town); });
 }
 
 void SimulationClock::upkeepTick()
 {
-    runTick([this] { runUpkeepTick(m_town); });
+    runTick(m_upkeepFailing, [this] { runUpkeepTick(m_town); });
 }

@@ -46,18 +46,21 @@ public:
     const RandomSource &randomSource() const { return m_random; }
 
 Q_SIGNALS:
-    // A tick met a field it could not use and changed nothing. Said once
-    // when the ticks begin to fail, not again every second until one succeeds.
+    // A tick met a field it could not use and changed nothing. Said once when
+    // that tick begins to fail, and not again until the same tick has run
+    // through in between: another tick succeeding says nothing about it.
     void tickFailed(const QString &message);
 
 private:
     static void setPeriod(QTimer &timer, int periodMs);
     template<typename Tick>
-    void runTick(Tick tick);
+    void runTick(bool &failing, Tick tick);
 
     TownState &m_town;
     RandomSource m_random;
-    bool m_failing = false;
+    bool m_landValueFailing = false;
+    bool m_economyFailing = false;
+    bool m_upkeepFailing = false;
     // Children of the clock, so that they can be found by name: Timer1..Timer3.
     QTimer m_landValueTimer{this};
     QTimer m_economyTimer{this};
