@@ -63,3 +63,7 @@ static_assert([] {
 
 // The kind whose number equals the given value, or nullptr (0, 31, 2.5 match nothing).
 const BuildingKind *findKind(double number);
+
+// What stands on a lot whose picture is the given kind: the kind's tool tip
+// without its price ("団地1　50＄" names "団地1"), or bare land for picture 0.
+std::string_view standingName(int picture);

@@ -13,6 +13,8 @@ private Q_SLOTS:
     void pricesMatchTheirLabelsExceptLowDensityIndustry();
     void lookupComparesNumbers_data();
     void lookupComparesNumbers();
+    void lotsAreNamedForWhatStandsOnThem_data();
+    void lotsAreNamedForWhatStandsOnThem();
 };
 
 void TestCatalogue::everyKindHasItsEntry_data()
@@ -103,6 +105,28 @@ void TestCatalogue::lookupComparesNumbers()
     QFETCH(int, kind);
     const BuildingKind *entry = findKind(number);
     QCOMPARE(entry ? entry->number : 0, kind);
+}
+
+void TestCatalogue::lotsAreNamedForWhatStandsOnThem_data()
+{
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("bare land") << 0 << QStringLiteral("空き地");
+    QTest::newRow("one-digit price") << 1 << QStringLiteral("低密度住宅");
+    QTest::newRow("space before the price") << 4 << QStringLiteral("団地1");
+    QTest::newRow("three-digit price") << 10 << QStringLiteral("本社");
+    QTest::newRow("price unlike the charge") << 29 << QStringLiteral("低密度工業");
+    QTest::newRow("last kind") << 30 << QStringLiteral("高密度工業");
+    QTest::newRow("no such picture") << 31 << QStringLiteral("空き地");
+}
+
+// A screen reader names a lot for its building: the tool tip without the price.
+void TestCatalogue::lotsAreNamedForWhatStandsOnThem()
+{
+    QFETCH(int, picture);
+    QFETCH(QString, name);
+    const std::string_view standing = standingName(picture);
+    QCOMPARE(QString::fromUtf8(standing.data(), qsizetype(standing.size())), name);
 }
 
 QTEST_APPLESS_MAIN(TestCatalogue)

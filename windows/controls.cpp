@@ -1,7 +1,8 @@
 #include "controls.h"
 
+#include "enterkeybutton.h"
+
 #include <QLabel>
-#include <QPushButton>
 
 namespace Controls {
 
@@ -15,15 +16,11 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, Q
     return label;
 }
 
-QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry,
-                       EnterKey enter)
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new EnterKeyButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
-    // The game's windows are no QDialogs, so auto-default never makes a
-    // default button here: it only lets Enter press the focused button.
-    button->setAutoDefault(enter == EnterKey::PressesWhenFocused);
     return button;
 }
 

@@ -14,12 +14,8 @@ namespace Controls {
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, QRect geometry);
 
-enum class EnterKey {
-    Ignored,            // Enter does nothing; only a click or Space presses the button
-    PressesWhenFocused, // Enter presses the button while it has the focus, never otherwise
-};
-
-QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry,
-                       EnterKey enter);
+// A button that Space and Enter press while it has the focus, and never
+// otherwise: no window of the game has a default button.
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry);
 
 } // namespace Controls

@@ -18,8 +18,7 @@ LandPriceWindow::LandPriceWindow(QWidget *parent)
     Controls::addLabel(this, QStringLiteral("Label26"), QStringLiteral("合計地価"), twips(120, 240, 855, 255));
     m_value = Controls::addLabel(this, QStringLiteral("Label27"), QStringLiteral("Label27"),
                                  twips(1080, 240, 1695, 255));
-    m_ok = Controls::addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), twips(960, 840, 855, 375),
-                               Controls::EnterKey::PressesWhenFocused);
+    m_ok = Controls::addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), twips(960, 840, 855, 375));
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
 
     m_ok->setFocus();

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "fielderror.h"
+#include "lotnames.h"
 #include "placement.h"
 #include "twips.h"
 #include "windowframe.h"
@@ -60,10 +61,10 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         const int r = (lot - 1) / 5;
         const int c = (lot - 1) % 5;
         QPushButton *button = Controls::addButton(this, QStringLiteral("Command%1").arg(lot), QString(),
-                                                  twips(1440 + 240 * r - 240 * c, 600 + 240 * r + 240 * c, 255, 255),
-                                                  Controls::EnterKey::Ignored);
-        button->setAccessibleName(QStringLiteral("区画%1").arg(lot));
+                                                  twips(1440 + 240 * r - 240 * c, 600 + 240 * r + 240 * c, 255, 255));
+        button->setAccessibleName(lotAccessibleName(m_town, lot));
         connect(button, &QPushButton::clicked, this, [this, lot] { placeOn(lot); });
+        m_lotButtons[static_cast<std::size_t>(lot - 1)] = button;
         if (previous)
             setTabOrder(previous, button);
         else
@@ -72,11 +73,16 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     }
 
     QPushButton *cancel = Controls::addButton(this, QStringLiteral("Command26"), QStringLiteral("キャンセル"),
-                                              twips(2400, 2280, 975, 495), Controls::EnterKey::Ignored);
+                                              twips(2400, 2280, 975, 495));
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     setTabOrder(previous, cancel);
 
     WindowFrame::centreOnScreen(*this);
+}
+
+void LotPicker::lotPictureChanged(int lot)
+{
+    m_lotButtons.at(static_cast<std::size_t>(lot - 1))->setAccessibleName(lotAccessibleName(m_town, lot));
 }
 
 void LotPicker::placeOn(int lot)

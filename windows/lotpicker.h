@@ -3,6 +3,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
+
+class QPushButton;
 class TownState;
 
 // The window "建設物購入" that asks on which lot to build the chosen kind. It
@@ -17,10 +20,14 @@ public:
     QString chosenKind() const { return m_chosenKind; }
     void setChosenKind(const QString &kind) { m_chosenKind = kind; }
 
+    // Renames lot 1..25's button for the building now standing there.
+    void lotPictureChanged(int lot);
+
 private:
     void placeOn(int lot);
 
     TownState &m_town;
+    std::array<QPushButton *, 25> m_lotButtons{};
     // Until a kind button writes the kind, nothing can be built.
     QString m_chosenKind = QStringLiteral("Text1");
 };

@@ -8,6 +8,7 @@
 #include "pixelart.h"
 #include "pixelarticonengine.h"
 #include "settingsdialog.h"
+#include "tabstopradiobutton.h"
 #include "townview.h"
 #include "twips.h"
 #include "windowframe.h"
@@ -19,12 +20,14 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace {
 
 const QColor kWindowBlue(128, 128, 255);
 const QColor kValueBlue(192, 192, 255);
+// The blues are the game's own, so is the text on them: black keeps them
+// readable whatever colours the desktop's theme gives its text.
+const QColor kTextOnBlue(Qt::black);
 
 QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
 {
@@ -36,15 +39,14 @@ QLabel *addValueLabel(QWidget *parent, int number, const QString &caption, QRect
     QLabel *label = addLabel(parent, number, caption, geometry);
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, kValueBlue);
+    colours.setColor(QPalette::WindowText, kTextOnBlue);
     label->setPalette(colours);
     return label;
 }
 
-// No button of the main window answers Enter.
 QPushButton *addCommand(QWidget *parent, int number, const QString &caption, QRect geometry)
 {
-    return Controls::addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry,
-                               Controls::EnterKey::Ignored);
+    return Controls::addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry);
 }
 
 QString fromUtf8(std::string_view text)
@@ -62,6 +64,7 @@ MainWindow::MainWindow(QWidget *parent)
     WindowFrame::makeFixedDialog(*this, twipsSize(8130, 5625));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kWindowBlue);
+    colours.setColor(QPalette::WindowText, kTextOnBlue);
     setPalette(colours);
     setAutoFillBackground(true);
 
@@ -73,7 +76,11 @@ MainWindow::MainWindow(QWidget *parent)
     addLineShape(this, QStringLiteral("Line1"), twips(5040, 0, 15, 7680));
 
     m_town.onFieldChanged = [this](Field field) { fieldChanged(field); };
-    m_town.onLotPictureChanged = [this](int lot) { m_townView->lotPictureChanged(lot); };
+    m_town.onLotPictureChanged = [this](int lot) {
+        m_townView->lotPictureChanged(lot);
+        if (m_lotPicker)
+            m_lotPicker->lotPictureChanged(lot);
+    };
     connect(&m_clock, &SimulationClock::tickFailed, this, &MainWindow::reportStalledTown);
 
     m_kindButtons.front()->setFocus();
@@ -156,28 +163,15 @@ void MainWindow::buildClockFrame()
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twips(5400, 1680, 1215, 1335));
 
-    auto *stop = new QRadioButton(QStringLiteral("ストップ"), frame);
+    // Both start unselected while the clock already runs.
+    auto *stop = new TabStopRadioButton(QStringLiteral("ストップ"), frame);
     stop->setObjectName(QStringLiteral("Option1"));
     stop->setGeometry(twips(120, 360, 975, 255));
-    auto *start = new QRadioButton(QStringLiteral("スタート"), frame);
+    auto *start = new TabStopRadioButton(QStringLiteral("スタート"), frame);
     start->setObjectName(QStringLiteral("Option2"));
     start->setGeometry(twips(120, 840, 975, 255));
-
-    // Qt makes an exclusive group a single Tab stop; the game's Tab order
-    // visits both options, so the pair keeps itself exclusive. Both start
-    // unselected while the clock already runs.
-    for (QRadioButton *option : {stop, start})
-        option->setAutoExclusive(false);
-    connect(stop, &QRadioButton::clicked, this, [this, stop, start] {
-        stop->setChecked(true);
-        start->setChecked(false);
-        m_clock.stop();
-    });
-    connect(start, &QRadioButton::clicked, this, [this, stop, start] {
-        start->setChecked(true);
-        stop->setChecked(false);
-        m_clock.start();
-    });
+    connect(stop, &QRadioButton::clicked, &m_clock, &SimulationClock::stop);
+    connect(start, &QRadioButton::clicked, &m_clock, &SimulationClock::start);
     setTabOrder(m_kindButtons.back(), stop);
     setTabOrder(stop, start);
     m_startOption = start;
@@ -257,6 +251,11 @@ void MainWindow::showAbout()
 // leave the range of numbers; the town then stands still until it is mended.
 void MainWindow::reportStalledTown()
 {
+    // Each tick that stalls says so; one message on screen is enough.
+    if (m_stalledMessage) {
+        m_stalledMessage->raise();
+        return;
+    }
     auto *box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
                                 QStringLiteral("数字が大きすぎて、街の計算を続けられません。\n"
                                                "「基本設定」で消費税・交通・教育を小さな数字にしてください。"),
@@ -265,6 +264,7 @@ void MainWindow::reportStalledTown()
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
+    m_stalledMessage = box;
 }
 
 void MainWindow::closeSecondaryWindows()

@@ -11,6 +11,7 @@
 class LandPriceWindow;
 class LotPicker;
 class QLabel;
+class QMessageBox;
 class QPushButton;
 class QRadioButton;
 class SettingsDialog;
@@ -65,4 +66,5 @@ private:
     QPointer<LotPicker> m_lotPicker;
     QPointer<LandPriceWindow> m_landPriceWindow;
     QPointer<SettingsDialog> m_settingsDialog;
+    QPointer<QMessageBox> m_stalledMessage;
 };

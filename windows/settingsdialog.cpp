@@ -28,11 +28,10 @@ QLineEdit *addFigure(QWidget *parent, int number, QRect geometry)
     return figure;
 }
 
-// Enter presses the focused button; neither is a default or cancel button.
+// Neither button is a default or cancel button.
 QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRect geometry)
 {
-    return Controls::addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry,
-                               Controls::EnterKey::PressesWhenFocused);
+    return Controls::addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry);
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 #include "townview.h"
 
+#include "lotnames.h"
 #include "pixelart.h"
 #include "townstate.h"
+#include "townviewaccessible.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 #include <algorithm>
@@ -42,6 +45,8 @@ TownView::TownView(const TownState &town, QWidget *parent)
     // transparent corners.
     setAutoFillBackground(false);
     setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(QStringLiteral("街"));
+    TownViewAccessible::install();
 }
 
 QRect TownView::lotRect(int lot) const
@@ -52,10 +57,21 @@ QRect TownView::lotRect(int lot) const
     return onWindow.translated(-kDiamondArea.topLeft());
 }
 
+QString TownView::lotName(int lot) const
+{
+    return lotAccessibleName(m_town, lot);
+}
+
 void TownView::lotPictureChanged(int lot)
 {
     // Repainting the tile's square repaints, in order, the neighbours that overlap it.
     update(lotRect(lot));
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface *lotInterface = QAccessible::queryAccessibleInterface(this)->child(lot - 1)) {
+            QAccessibleEvent renamed(lotInterface, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+        }
+    }
 }
 
 const QPixmap &TownView::tilePixmap(int kind)

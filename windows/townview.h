@@ -22,7 +22,11 @@ public:
     // Where lot 1..25's 32 x 32 picture stands, in this widget's coordinates.
     QRect lotRect(int lot) const;
 
-    // Repaints one lot after its picture changed.
+    // What assistive technology calls lot 1..25: "区画7 低密度住宅".
+    QString lotName(int lot) const;
+
+    // Repaints one lot after its picture changed and tells assistive
+    // technology its new name.
     void lotPictureChanged(int lot);
 
 protected:

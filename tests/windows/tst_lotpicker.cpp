@@ -1,11 +1,13 @@
 #include "lotpicker.h"
 #include "mainwindow.h"
+#include "townview.h"
 #include "windowtesting.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QPushButton>
+#include <QAccessible>
 #include <QTest>
 
 #include <memory>
@@ -127,8 +129,23 @@ void TestLotPicker::lotButtonBuildsOnItsOwnLot()
     QVERIFY(picker->isVisible());
     QCOMPARE(m_window->lotPicker(), picker);
 
-    // The same button again builds and charges again.
-    QTest::mouseClick(child<QPushButton>(picker, QStringLiteral("Command%1").arg(lot)), Qt::LeftButton);
+    // Assistive technology hears the lot's new building, on the picker and in the town.
+    const QString name = QStringLiteral("区画%1 高密度商業").arg(lot);
+    auto *button = child<QPushButton>(picker, QStringLiteral("Command%1").arg(lot));
+    QCOMPARE(button->accessibleName(), name);
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(m_window->townView());
+    QCOMPARE(view->childCount(), 25);
+    QAccessibleInterface *builtOn = view->child(lot - 1);
+    QCOMPARE(builtOn->text(QAccessible::Name), name);
+    QCOMPARE(builtOn->role(), QAccessible::Graphic);
+    QCOMPARE(view->childAt(builtOn->rect().center().x(), builtOn->rect().center().y()), builtOn);
+    QCOMPARE(view->indexOfChild(builtOn), lot - 1);
+    const int neighbour = lot % 25 + 1;
+    QCOMPARE(view->child(neighbour - 1)->text(QAccessible::Name), QStringLiteral("区画%1 空き地").arg(neighbour));
+
+    // Enter on the focused button builds and charges again.
+    button->setFocus();
+    QTest::keyClick(picker->focusWidget(), Qt::Key_Return);
     QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("940"));
 }
 
@@ -145,22 +162,31 @@ void TestLotPicker::anotherKindButtonSwitchesTheOpenPicker()
 
 void TestLotPicker::leavingChangesNothing_data()
 {
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("キャンセル") << false;
-    QTest::newRow("close box") << true;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("click キャンセル") << QStringLiteral("click");
+    QTest::newRow("Enter on キャンセル") << QStringLiteral("enter");
+    QTest::newRow("close box") << QStringLiteral("close box");
 }
 
 // Leaving the picker changes no field; the next kind click starts a fresh picker.
 void TestLotPicker::leavingChangesNothing()
 {
-    QFETCH(bool, closeBox);
+    QFETCH(QString, how);
     LotPicker *picker = openPicker(10);
     QVERIFY(QTest::qWaitForWindowExposed(picker));
     const TownSnapshot before(m_window->town());
-    if (closeBox)
+    auto *cancel = child<QPushButton>(picker, QStringLiteral("Command26"));
+    if (how == QStringLiteral("close box")) {
         pressCloseBox(picker);
-    else
-        QTest::mouseClick(child<QPushButton>(picker, QStringLiteral("Command26")), Qt::LeftButton);
+    } else if (how == QStringLiteral("enter")) {
+        // Escape is no cancel key, and Enter presses only the button with the focus.
+        QTest::keyClick(picker->focusWidget(), Qt::Key_Escape);
+        QVERIFY(picker->isVisible());
+        cancel->setFocus();
+        QTest::keyClick(picker->focusWidget(), Qt::Key_Return);
+    } else {
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    }
     flushDeletes();
     QVERIFY(!m_window->lotPicker());
     QVERIFY(TownSnapshot(m_window->town()) == before);
@@ -217,31 +243,39 @@ void TestLotPicker::isAFixedToolWindowLaidOutAsTheDiamond()
     const struct {
         const char *name;
         QRect geometry;
+        const char *caption;
     } controls[] = {
-        {"Label1", QRect(32, 8, 169, 17)},
-        {"Command1", QRect(96, 40, 17, 17)},   // top corner
-        {"Command5", QRect(32, 104, 17, 17)},  // left corner
-        {"Command21", QRect(160, 104, 17, 17)}, // right corner
-        {"Command25", QRect(96, 168, 17, 17)}, // bottom corner
-        {"Command7", QRect(96 + 16 - 16, 40 + 16 + 16, 17, 17)},
-        {"Command26", QRect(160, 152, 65, 33)},
-        {"Label2", QRect(120, 40, 9, 17)},
-        {"Label6", QRect(184, 104, 9, 17)},
-        {"Label7", QRect(80, 40, 9, 17)},
-        {"Label10", QRect(32, 88, 9, 17)},
-        {"Label11", QRect(24, 104, 9, 17)},
+        {"Label1", QRect(32, 8, 169, 17), nullptr},
+        {"Command1", QRect(96, 40, 17, 17), ""},   // top corner
+        {"Command5", QRect(32, 104, 17, 17), ""},  // left corner
+        {"Command21", QRect(160, 104, 17, 17), ""}, // right corner
+        {"Command25", QRect(96, 168, 17, 17), ""}, // bottom corner
+        {"Command7", QRect(96 + 16 - 16, 40 + 16 + 16, 17, 17), ""},
+        {"Command26", QRect(160, 152, 65, 33), "キャンセル"},
+        {"Label2", QRect(120, 40, 9, 17), "1"},
+        {"Label3", QRect(136, 56, 9, 17), "2"},
+        {"Label6", QRect(184, 104, 9, 17), "5"},
+        {"Label7", QRect(80, 40, 9, 17), "1"},
+        {"Label8", QRect(64, 56, 9, 17), "2"},
+        {"Label10", QRect(32, 88, 9, 17), "4"},
+        {"Label11", QRect(24, 104, 9, 17), "5"},
     };
     for (const auto &control : controls) {
         auto *widget = child<QWidget>(picker, QString::fromLatin1(control.name));
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), control.geometry);
+        if (!control.caption)
+            continue;
+        const QString caption = QString::fromUtf8(control.caption);
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            QCOMPARE(label->text(), caption);
+        else
+            QCOMPARE(qobject_cast<QPushButton *>(widget)->text(), caption);
     }
-    for (int lot = 1; lot <= 25; ++lot) {
-        auto *button = child<QPushButton>(picker, QStringLiteral("Command%1").arg(lot));
-        QVERIFY(button->text().isEmpty() && button->icon().isNull());
-        QVERIFY(!button->isDefault() && !button->autoDefault());
-    }
-    QVERIFY(!child<QPushButton>(picker, QStringLiteral("Command26"))->autoDefault());
+    for (int lot = 1; lot <= 25; ++lot)
+        QVERIFY(child<QPushButton>(picker, QStringLiteral("Command%1").arg(lot))->icon().isNull());
+    for (const QPushButton *button : picker->findChildren<QPushButton *>())
+        QVERIFY2(!button->isDefault(), qPrintable(button->objectName()));
 }
 
 // Focus starts on Command1; Tab walks Command1..25, then "キャンセル".

@@ -6,6 +6,7 @@
 #include "townview.h"
 #include "windowtesting.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace WindowTesting;
@@ -39,8 +41,10 @@ private Q_SLOTS:
     void figuresFollowTheTownWithoutPolling();
     void clockRunsFromTheStartWithNoOptionSelected();
     void optionsStopAndRestartTheClock();
+    void tabVisitsTheControlsInDesignOrder_data();
     void tabVisitsTheControlsInDesignOrder();
-    void noButtonIsADefaultButton();
+    void enterPressesOnlyTheFocusedButton_data();
+    void enterPressesOnlyTheFocusedButton();
     void placedBuildingsAppearOnTheirLots();
     void tallBuildingsStandInFrontOfThePlotsBehind();
     void helpShowsTheModalMakerLine();
@@ -151,6 +155,11 @@ void TestMainWindow::figuresAndCommandsStandWhereDesigned_data()
         QTest::newRow(name) << QString::fromLatin1(name) << QRect(l / 15, t / 15, w / 15, h / 15)
                             << caption << colour;
     };
+    // Row numbers along the upper-right edge, column numbers along the upper-left one.
+    row("Label1", 3480, 960, 135, 255, QStringLiteral("1"), window);
+    row("Label5", 4440, 1920, 135, 255, QStringLiteral("5"), window);
+    row("Label6", 2760, 840, 135, 255, QStringLiteral("1"), window);
+    row("Label10", 1800, 1800, 135, 255, QStringLiteral("5"), window);
     row("Label11", 5160, 240, 495, 255, QStringLiteral("残高"), window);
     row("Label12", 5400, 480, 2535, 255, QStringLiteral("1000"), value);
     row("Label13", 5160, 840, 495, 255, QStringLiteral("人口"), window);
@@ -266,12 +275,32 @@ void TestMainWindow::optionsStopAndRestartTheClock()
     stop->setFocus();
     QTest::keyClick(stop, Qt::Key_Space);
     QCOMPARE(m_window->clock().periods(), kStoppedPeriods);
+    QVERIFY(stop->isChecked() && !start->isChecked());
+
+    // Assistive technology reads an exclusive pair of radio buttons.
+    for (QRadioButton *option : {stop, start})
+        QCOMPARE(QAccessible::queryAccessibleInterface(option)->role(), QAccessible::RadioButton);
 }
 
-// Focus starts on Command1; Tab then visits Command1..30, both options and Command31..34.
+void TestMainWindow::tabVisitsTheControlsInDesignOrder_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("no option selected") << QString();
+    QTest::newRow("ストップ selected") << QStringLiteral("Option1");
+    QTest::newRow("スタート selected") << QStringLiteral("Option2");
+}
+
+// Focus starts on Command1; Tab then visits Command1..30, both options and
+// Command31..34, whichever option is selected.
 void TestMainWindow::tabVisitsTheControlsInDesignOrder()
 {
-    QCOMPARE(m_window->focusWidget(), child<QWidget>(m_window.get(), QStringLiteral("Command1")));
+    QFETCH(QString, selected);
+    auto *first = child<QWidget>(m_window.get(), QStringLiteral("Command1"));
+    QCOMPARE(m_window->focusWidget(), first);
+    if (!selected.isEmpty()) {
+        QTest::mouseClick(child<QWidget>(m_window.get(), selected), Qt::LeftButton);
+        first->setFocus();
+    }
     QStringList expected;
     for (int n = 1; n <= 30; ++n)
         expected << QStringLiteral("Command%1").arg(n);
@@ -286,14 +315,39 @@ void TestMainWindow::tabVisitsTheControlsInDesignOrder()
     QCOMPARE(visited, expected);
 }
 
-// Enter never presses a button of the main window that lacks the focus.
-void TestMainWindow::noButtonIsADefaultButton()
+void TestMainWindow::enterPressesOnlyTheFocusedButton_data()
 {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("opens");
+    QTest::newRow("kind") << QStringLiteral("Command7") << QStringLiteral("Form3");
+    QTest::newRow("地価") << QStringLiteral("Command31") << QStringLiteral("Form4");
+    QTest::newRow("基本設定") << QStringLiteral("Command32") << QStringLiteral("Form5");
+    QTest::newRow("ヘルプ") << QStringLiteral("Command34") << QStringLiteral("aboutMessage");
+}
+
+// Enter presses the button that has the focus, and no other: there is no
+// default button, and Escape presses nothing.
+void TestMainWindow::enterPressesOnlyTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, opens);
+    const auto isOpen = [&opens] {
+        const auto windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(), [&opens](const QWidget *window) {
+            return window->objectName() == opens && window->isVisible();
+        });
+    };
     const auto buttons = m_window->findChildren<QPushButton *>();
     QCOMPARE(buttons.size(), 34);
-    for (const QPushButton *button : buttons) {
-        QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->objectName()));
-    }
+    for (const QPushButton *each : buttons)
+        QVERIFY2(!each->isDefault(), qPrintable(each->objectName()));
+
+    auto *pressed = child<QPushButton>(m_window.get(), button);
+    pressed->setFocus();
+    QTest::keyClick(m_window->focusWidget(), Qt::Key_Escape);
+    QVERIFY(!isOpen());
+    QTest::keyClick(m_window->focusWidget(), Qt::Key_Return);
+    QVERIFY(isOpen());
 }
 
 namespace {
@@ -380,18 +434,29 @@ void TestMainWindow::helpShowsTheModalMakerLine()
 // told once, and no field is spoiled.
 void TestMainWindow::aTownThatCannotGoOnSaysSoOnce()
 {
-    m_window->clock().stop();
+    SimulationClock &clock = m_window->clock();
+    clock.stop();
     m_window->town().setText(Fields::balance, "1.5e308");
     m_window->town().setText(Fields::consumptionTax, "1e308");
-    const TownSnapshot before(m_window->town());
-    m_window->clock().economyTick();
-    m_window->clock().economyTick();
+    // Twenty seconds as the timers run them: the land value goes on, the economy stalls.
+    for (int second = 1; second <= 20; ++second) {
+        clock.landValueTick();
+        clock.economyTick();
+    }
+    clock.upkeepTick();
     QCOMPARE(m_window->findChildren<QMessageBox *>(QStringLiteral("stalledMessage")).size(), 1);
     auto *box = m_window->findChild<QMessageBox *>(QStringLiteral("stalledMessage"));
     QVERIFY(box->isVisible());
     QVERIFY(box->text().contains(QStringLiteral("基本設定")));
-    QVERIFY(TownSnapshot(m_window->town()) == before);
-    QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("1.5e308"));
+    // Only the upkeep touched the balance.
+    QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("1.5e+308"));
+    QCOMPARE(QString::fromStdString(m_window->town().text(Fields::yearCounter)), QStringLiteral("0"));
+
+    // A second tick stalling too still leaves the one message.
+    m_window->town().setText(Fields::balance, "abc");
+    clock.upkeepTick();
+    clock.economyTick();
+    QCOMPARE(m_window->findChildren<QMessageBox *>(QStringLiteral("stalledMessage")).size(), 1);
 }
 
 // The close box of the main window takes the picker, the land-price window
