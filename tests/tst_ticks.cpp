@@ -136,6 +136,8 @@ void TestTicks::economyTickRunsOneYearOfAccounts_data()
         << FieldTexts{{"Text28", "5"}} << FieldTexts{{"Label12", "990.5"}, {"Text31", "0.5"}};
     QTest::newRow("debt charge below zero")
         << FieldTexts{{"Label12", "5"}} << FieldTexts{{"Label12", "-105"}};
+    QTest::newRow("debt charge after the housing charge")
+        << FieldTexts{{"Label12", "10"}, {"Text26", "1"}} << FieldTexts{{"Label12", "-101"}};
     QTest::newRow("typed figures with blanks and zeros")
         << FieldTexts{{"Text32", " 007 "}, {"Text34", "+3"}, {"Text35", "0"}}
         << FieldTexts{{"Label12", "1004"}};

@@ -16,7 +16,11 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace WindowTesting;
@@ -39,6 +43,8 @@ private Q_SLOTS:
     void lotsFormTheDiamond_data();
     void lotsFormTheDiamond();
     void figuresFollowTheTownWithoutPolling();
+    void textOnTheGamesBluesIsReadableUnderAnyTheme_data();
+    void textOnTheGamesBluesIsReadableUnderAnyTheme();
     void clockRunsFromTheStartWithNoOptionSelected();
     void optionsStopAndRestartTheClock();
     void tabVisitsTheControlsInDesignOrder_data();
@@ -244,6 +250,84 @@ void TestMainWindow::figuresFollowTheTownWithoutPolling()
     const double before = m_window->town().number(Fields::balance);
     m_window->clock().upkeepTick();
     QCOMPARE(balance->text(), QString::number(before - 100));
+}
+
+namespace {
+
+// WCAG's contrast ratio of two colours, 1 to 21.
+double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The text of a control as drawn: the area its style gives the caption.
+QRect captionArea(QWidget *control)
+{
+    if (auto *frame = qobject_cast<QGroupBox *>(control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        return frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    }
+    if (auto *option = qobject_cast<QRadioButton *>(control)) {
+        QStyleOptionButton button;
+        button.initFrom(option);
+        button.text = option->text();
+        return option->style()->subElementRect(QStyle::SE_RadioButtonContents, &button, option);
+    }
+    return control->rect();
+}
+
+} // namespace
+
+void TestMainWindow::textOnTheGamesBluesIsReadableUnderAnyTheme_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light theme") << false;
+    QTest::newRow("dark theme") << true;
+}
+
+// The window and figure blues are the game's own; whatever colours the theme
+// gives text, every caption on them keeps a contrast of at least 4.5:1.
+void TestMainWindow::textOnTheGamesBluesIsReadableUnderAnyTheme()
+{
+    QFETCH(bool, dark);
+    const QPalette themed = QApplication::palette();
+    if (dark) {
+        // Adwaita dark's colours as Qt's GTK theme hands them over.
+        QPalette night(QColor(240, 240, 240), QColor(53, 53, 53));
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            night.setColor(role, QColor(240, 240, 240));
+        night.setColor(QPalette::Base, QColor(45, 45, 45));
+        QApplication::setPalette(night);
+    }
+    // A desktop's theme is there before the game starts.
+    MainWindow window;
+    window.clock().stop();
+    window.town().setText(Fields::populationDisplay, "60");
+    const QImage shot = window.grab().toImage();
+    for (const char *name : {"Label1", "Label6", "Label11", "Label12", "Label13", "Label14", "Label22", "Label23",
+                             "Frame1", "Option1", "Option2"}) {
+        auto *control = child<QWidget>(&window, QString::fromLatin1(name));
+        const QRect area = captionArea(control).translated(control->mapTo(&window, QPoint()));
+        const QColor background = control->palette().color(QPalette::Window);
+        double best = 1;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                best = std::max(best, contrast(shot.pixelColor(x, y), background));
+        }
+        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(QLatin1String(name)).arg(best)));
+    }
+    QApplication::setPalette(themed);
 }
 
 // Neither option is selected at start, yet the three timers run.

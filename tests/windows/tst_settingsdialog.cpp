@@ -292,21 +292,24 @@ void TestSettingsDialog::isAFixedToolWindowWithItsTabOrder()
     const struct {
         const char *name;
         QRect geometry;
+        const char *caption;
     } controls[] = {
-        {"Label1", QRect(8, 8, 41, 17)}, {"Text1", QRect(56, 8, 49, 18)},
-        {"Label2", QRect(112, 16, 209, 17)}, {"Label3", QRect(16, 40, 25, 17)},
-        {"Text2", QRect(56, 40, 49, 18)}, {"Label4", QRect(112, 48, 201, 17)},
-        {"Label5", QRect(16, 72, 25, 17)}, {"Text3", QRect(56, 72, 49, 18)},
-        {"Label6", QRect(112, 80, 201, 17)}, {"Label7", QRect(16, 104, 25, 17)},
-        {"Label8", QRect(56, 104, 233, 17)}, {"Label9", QRect(16, 136, 25, 17)},
-        {"Label10", QRect(56, 136, 241, 17)}, {"Command1", QRect(88, 176, 73, 41)},
-        {"Command2", QRect(200, 176, 73, 41)}, {"Line1", QRect(48, 0, 1, 224)},
-        {"Line2", QRect(8, 32, 320, 1)}, {"Line6", QRect(8, 160, 320, 1)},
+        {"Label1", QRect(8, 8, 41, 17), "消費税"}, {"Text1", QRect(56, 8, 49, 18), nullptr},
+        {"Label2", QRect(112, 16, 209, 17), nullptr}, {"Label3", QRect(16, 40, 25, 17), "交通"},
+        {"Text2", QRect(56, 40, 49, 18), nullptr}, {"Label4", QRect(112, 48, 201, 17), nullptr},
+        {"Label5", QRect(16, 72, 25, 17), "教育"}, {"Text3", QRect(56, 72, 49, 18), nullptr},
+        {"Label6", QRect(112, 80, 201, 17), nullptr}, {"Label7", QRect(16, 104, 25, 17), "GNP"},
+        {"Label8", QRect(56, 104, 233, 17), nullptr}, {"Label9", QRect(16, 136, 25, 17), "人口"},
+        {"Label10", QRect(56, 136, 241, 17), nullptr}, {"Command1", QRect(88, 176, 73, 41), nullptr},
+        {"Command2", QRect(200, 176, 73, 41), nullptr}, {"Line1", QRect(48, 0, 1, 224), nullptr},
+        {"Line2", QRect(8, 32, 320, 1), nullptr}, {"Line6", QRect(8, 160, 320, 1), nullptr},
     };
     for (const auto &control : controls) {
         auto *widget = child<QWidget>(dialog, QString::fromLatin1(control.name));
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), control.geometry);
+        if (control.caption)
+            QCOMPARE(row(control.name), QString::fromUtf8(control.caption));
     }
     QCOMPARE(row("Label2"), QStringLiteral("%　　※半角の数字で入力してください。"));
     QCOMPARE(row("Label4"), QStringLiteral("$  　※半角の数字で入力してください。"));
