@@ -39,6 +39,8 @@ TownView::TownView(const TownState &town, QWidget *parent)
     : QWidget(parent)
     , m_town(town)
 {
+    // Before anything asks for this view's interface, or it gets a plain one.
+    TownViewAccessible::install();
     setObjectName(QStringLiteral("townView"));
     setGeometry(kDiamondArea);
     // No background of its own: the window's blue shows through the tiles'
@@ -46,7 +48,6 @@ TownView::TownView(const TownState &town, QWidget *parent)
     setAutoFillBackground(false);
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(QStringLiteral("街"));
-    TownViewAccessible::install();
 }
 
 QRect TownView::lotRect(int lot) const
