@@ -45,15 +45,15 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     setWindowTitle(QStringLiteral("基本設定"));
     WindowFrame::makeFixedToolWindow(*this, twipsSize(4800, 3375));
 
-    addLabel(this, 1, QStringLiteral("消費税"), twips(120, 120, 615, 255));
+    QLabel *taxCaption = addLabel(this, 1, QStringLiteral("消費税"), twips(120, 120, 615, 255));
     m_tax = addFigure(this, 1, twips(840, 120, 735, 270));
     addLabel(this, 2, QStringLiteral("%　　※半角の数字で入力してください。"),
              twips(1680, 240, 3135, 255));
-    addLabel(this, 3, QStringLiteral("交通"), twips(240, 600, 375, 255));
+    QLabel *transportCaption = addLabel(this, 3, QStringLiteral("交通"), twips(240, 600, 375, 255));
     m_transport = addFigure(this, 2, twips(840, 600, 735, 270));
     addLabel(this, 4, QStringLiteral("$  　※半角の数字で入力してください。"),
              twips(1680, 720, 3015, 255));
-    addLabel(this, 5, QStringLiteral("教育"), twips(240, 1080, 375, 255));
+    QLabel *educationCaption = addLabel(this, 5, QStringLiteral("教育"), twips(240, 1080, 375, 255));
     m_education = addFigure(this, 3, twips(840, 1080, 735, 270));
     addLabel(this, 6, QStringLiteral("$    ※半角の数字で入力してください。"),
              twips(1680, 1200, 3015, 255));
@@ -61,6 +61,11 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     m_grossDomesticProduct = addLabel(this, 8, QString(), twips(840, 1560, 3495, 255));
     addLabel(this, 9, QStringLiteral("人口"), twips(240, 2040, 375, 255));
     m_population = addLabel(this, 10, QString(), twips(840, 2040, 3615, 255));
+
+    // Each caption labels its figure, so assistive technology names the field after it.
+    taxCaption->setBuddy(m_tax);
+    transportCaption->setBuddy(m_transport);
+    educationCaption->setBuddy(m_education);
 
     QPushButton *ok = addButton(this, 1, QStringLiteral("OK"), twips(1320, 2640, 1095, 615));
     QPushButton *cancel = addButton(this, 2, QStringLiteral("キャンセル"), twips(3000, 2640, 1095, 615));

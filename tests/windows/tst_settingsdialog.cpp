@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QAccessible>
 #include <QTest>
 
 #include <memory>
@@ -311,6 +312,10 @@ void TestSettingsDialog::isAFixedToolWindowWithItsTabOrder()
         if (control.caption)
             QCOMPARE(row(control.name), QString::fromUtf8(control.caption));
     }
+    // Assistive technology names each figure after its caption.
+    const QStringList figureNames{QStringLiteral("消費税"), QStringLiteral("交通"), QStringLiteral("教育")};
+    for (int n = 1; n <= 3; ++n)
+        QCOMPARE(QAccessible::queryAccessibleInterface(figure(n))->text(QAccessible::Name), figureNames.at(n - 1));
     QCOMPARE(row("Label2"), QStringLiteral("%　　※半角の数字で入力してください。"));
     QCOMPARE(row("Label4"), QStringLiteral("$  　※半角の数字で入力してください。"));
     QCOMPARE(row("Label6"), QStringLiteral("$    ※半角の数字で入力してください。"));
