@@ -25,8 +25,8 @@ namespace {
 
 const QColor kWindowBlue(128, 128, 255);
 const QColor kValueBlue(192, 192, 255);
-// The blues are the game's own, so is the text on them: black keeps them
-// readable whatever colours the desktop's theme gives its text.
+// The blues are the game's own, so is the text on them: black keeps every
+// caption and figure readable whatever colours the desktop's theme gives text.
 const QColor kTextOnBlue(Qt::black);
 
 QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
@@ -39,7 +39,6 @@ QLabel *addValueLabel(QWidget *parent, int number, const QString &caption, QRect
     QLabel *label = addLabel(parent, number, caption, geometry);
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, kValueBlue);
-    colours.setColor(QPalette::WindowText, kTextOnBlue);
     label->setPalette(colours);
     return label;
 }
