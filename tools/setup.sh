@@ -13,7 +13,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk)
 case "$mode" in
-test | sanitize) packages+=(xvfb xauth x11-utils file) ;;
+test | sanitize) packages+=(xvfb xauth x11-utils file openbox) ;;
 fuzz) packages+=(clang libclang-rt-dev) ;;
 esac
 

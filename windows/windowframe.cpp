@@ -1,7 +1,7 @@
 #include "windowframe.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include "framecentring.h"
+
 #include <QWidget>
 
 namespace WindowFrame {
@@ -35,11 +35,7 @@ void makeBorderless(QWidget &window, QSize clientSize)
 
 void centreOnScreen(QWidget &window)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+    FrameCentring::centre(window);
 }
 
 } // namespace WindowFrame

@@ -17,7 +17,7 @@ void makeFixedToolWindow(QWidget &window, QSize clientSize);
 // The splash: no frame and no caption.
 void makeBorderless(QWidget &window, QSize clientSize);
 
-// Places the window's client area at the centre of the primary screen.
+// Places the window, frame and all, at the centre of the primary screen.
 void centreOnScreen(QWidget &window);
 
 } // namespace WindowFrame

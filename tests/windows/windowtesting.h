@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -56,6 +57,18 @@ struct TownSnapshot {
 inline void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Deletes every top-level window, minding the windows that others own and
+// delete along with themselves.
+inline void deleteAllWindows()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows << window;
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
+    flushDeletes();
 }
 
 // Closes a shown window the way its close box does: the window system asks
