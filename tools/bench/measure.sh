@@ -3,34 +3,87 @@
 # (the floor) and prints the ratios: start-up, memory, idle CPU, and with
 # --fidelity the year counter against the wall clock over ten minutes. A
 # second floor shows one line of Japanese in the game's font: what any program
-# pays for the CJK font before it does anything of its own.
-#   bash tools/bench/measure.sh [BUILD_DIR] [--fidelity SECONDS]
-# Runs on the display in DISPLAY, or on its own Xvfb when there is none.
+# pays for the CJK font before it does anything of its own. First of all it
+# times the hand-over from the splash to the main window over 20 launches,
+# from outside the game, as the display maps the two windows.
+#   bash tools/bench/measure.sh [BUILD_DIR] [--handover-only] [--window-manager] [--fidelity SECONDS]
+# Runs on the display in DISPLAY, or on its own Xvfb when there is none;
+# --window-manager runs openbox on that Xvfb, so the windows get frames.
 set -euo pipefail
 
-build=${1:-build}
+build=build
+handover_only=false
+window_manager=false
 fidelity=0
-if [ "${2:-}" = --fidelity ]; then
-    fidelity=${3:-600}
-fi
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --handover-only) handover_only=true ;;
+    --window-manager) window_manager=true ;;
+    --fidelity) fidelity=${2:-600}; shift ;;
+    *) build=$1 ;;
+    esac
+    shift
+done
 game=$build/app/kestavine
 floor=$build/tools/bench/emptywindow
 probe=$build/tools/bench/startupprobe
-for program in "$game" "$floor" "$probe"; do
+mapwatch=$build/tools/bench/mapwatch
+for program in "$game" "$floor" "$probe" "$mapwatch"; do
     [ -x "$program" ] || { echo "missing $program: build first" >&2; exit 1; }
 done
 
+pids=()
+trap '[ ${#pids[@]} -eq 0 ] || kill "${pids[@]}" 2>/dev/null' EXIT
 if [ -z "${DISPLAY:-}" ]; then
     Xvfb :93 -screen 0 1280x1024x24 >/dev/null 2>&1 &
-    xvfb=$!
-    trap 'kill $xvfb' EXIT
+    pids+=($!)
     export DISPLAY=:93
     sleep 1
+    if $window_manager; then
+        openbox --sm-disable >/dev/null 2>&1 &
+        pids+=($!)
+        sleep 1
+    fi
 fi
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# One launch: ms from the splash being mapped to the main window being mapped.
+handover_ms() {
+    local log
+    log=$(mktemp)
+    "$mapwatch" >"$log" &
+    local watch=$!
+    until grep -q '^ready' "$log"; do sleep 0.01; done
+    "$game" >/dev/null 2>&1 &
+    local game_pid=$!
+    for _ in $(seq 500); do
+        grep -q ' map .* kestavine VELDORAKS' "$log" && break
+        sleep 0.02
+    done
+    kill $game_pid $watch 2>/dev/null || true
+    wait $game_pid $watch 2>/dev/null || true
+    awk '$2 == "map" && $5 == "kestavine" {
+             if (splash == "") splash = $1
+             else if ($6 == "VELDORAKS") { printf "%.0f\n", $1 - splash; exit }
+         }' "$log"
+    rm -f "$log"
+}
+
+launches=20
+echo "== hand-over, splash mapped to main window mapped ($launches launches, ms)"
+times=()
+for _ in $(seq $launches); do
+    times+=("$(handover_ms)")
+done
+echo "launches: ${times[*]}"
+printf '%s\n' "${times[@]}" | sort -n | awk -v median="$(printf '%s\n' "${times[@]}" | median)" \
+    'NR == 1 { least = $1 } { most = $1 } END { printf "median %s, least %s, most %s\n", median, least, most }'
+if $handover_only; then
+    exit 0
+fi
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0) ? a / b : 0 }'; }
 probe_value() { "$probe" "$1" 2>/dev/null | awk -v key="$2" '$1 == key { print $2 }'; }
 
