@@ -18,7 +18,8 @@ private Q_SLOTS:
     void cleanup();
 
     void isABorderlessPictureWithAOneShotTimer();
-    void handOverOpensTheMainWindowAndCloses();
+    void itsTimerHandsOverToTheRunningMainWindow();
+    void closingTheSplashEarlyEndsTheProgram();
 
 private:
     static QList<QWidget *> mainWindows();
@@ -31,8 +32,7 @@ void TestSplashWindow::initTestCase()
 
 void TestSplashWindow::cleanup()
 {
-    qDeleteAll(QApplication::topLevelWidgets());
-    flushDeletes();
+    deleteAllWindows();
 }
 
 QList<QWidget *> TestSplashWindow::mainWindows()
@@ -46,7 +46,8 @@ QList<QWidget *> TestSplashWindow::mainWindows()
 }
 
 // No frame, no caption, 572 x 352 with the 572 x 351 picture at the top, and
-// a single 1500 ms timer that starts when the window is shown.
+// a single precise 1500 ms timer that starts when the window is on screen.
+// Meanwhile the main window is built, hidden, its town not yet running.
 void TestSplashWindow::isABorderlessPictureWithAOneShotTimer()
 {
     auto *splash = new SplashWindow;
@@ -56,6 +57,7 @@ void TestSplashWindow::isABorderlessPictureWithAOneShotTimer()
     auto *timer = child<QTimer>(splash, QStringLiteral("Timer1"));
     QVERIFY(timer);
     QCOMPARE(timer->interval(), 1500);
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
     QVERIFY(timer->isSingleShot());
     QVERIFY(!timer->isActive());
 
@@ -65,24 +67,52 @@ void TestSplashWindow::isABorderlessPictureWithAOneShotTimer()
     auto *picture = child<QLabel>(splash, QStringLiteral("Image1"));
     QCOMPARE(picture->geometry(), QRect(0, 0, 572, 351));
     QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), QSize(572, 351));
-    QVERIFY(mainWindows().isEmpty());
+
+    QTRY_COMPARE(mainWindows().size(), 1);
+    auto *waiting = qobject_cast<MainWindow *>(mainWindows().front());
+    QVERIFY(!waiting->isVisible());
+    QVERIFY(!waiting->clock().isRunning());
 }
 
-// The hand-over shows one running main window and destroys the splash,
-// whose timer therefore never fires again.
-void TestSplashWindow::handOverOpensTheMainWindowAndCloses()
+// The splash's own timer shows one main window, whose town starts running
+// then, and destroys the splash with its timer, which never fires again.
+void TestSplashWindow::itsTimerHandsOverToTheRunningMainWindow()
 {
     QPointer<SplashWindow> splash = new SplashWindow;
     splash->show();
-    splash->handOver();
-    splash->handOver();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    QPointer<QTimer> timer = child<QTimer>(splash, QStringLiteral("Timer1"));
+    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+
     QCOMPARE(mainWindows().size(), 1);
     auto *mainWindow = qobject_cast<MainWindow *>(mainWindows().front());
     QVERIFY(mainWindow->isVisible());
     QVERIFY(mainWindow->clock().isRunning());
+    QCOMPARE(mainWindow->town().text(Fields::yearCounter), std::string("0"));
     QVERIFY(mainWindow->testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(!splash->isVisible());
     flushDeletes();
     QVERIFY(splash.isNull());
+    QVERIFY(timer.isNull());
+}
+
+// Closed before its timer fires, the splash is the last window: the program
+// ends, and the main window it had built never appears.
+void TestSplashWindow::closingTheSplashEarlyEndsTheProgram()
+{
+    QPointer<SplashWindow> splash = new SplashWindow;
+    splash->show();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    QTimer::singleShot(0, splash, [splash] { pressCloseBox(splash); });
+    // A program that went on would show its main window at 1.5 s and be stopped here.
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    stillRunning.start(3000);
+    QCOMPARE(QApplication::exec(), 0);
+    flushDeletes();
+    QVERIFY(splash.isNull());
+    QVERIFY(mainWindows().isEmpty());
 }
 
 QTEST_MAIN(TestSplashWindow)
