@@ -37,21 +37,29 @@ public:
 protected:
     bool eventFilter(QObject *object, QEvent *event) override
     {
-        if (!m_seen && event->type() == QEvent::Paint && object->isWidgetType()) {
+        if (!m_window && event->type() == QEvent::Paint && object->isWidgetType()) {
             QWidget *window = static_cast<QWidget *>(object)->window();
             if (window->objectName() == m_name) {
-                m_seen = true;
-                // Report once this paint has run, not before it.
-                QTimer::singleShot(0, this, [this, window] { m_painted(window); });
+                m_window = window;
+                // Report once this paint has run, not before it, and ahead of
+                // any work the game queued meanwhile.
+                QCoreApplication::postEvent(this, new QEvent(kReport), Qt::HighEventPriority);
             }
         }
         return false;
     }
 
+    void customEvent(QEvent *event) override
+    {
+        if (event->type() == kReport)
+            m_painted(m_window);
+    }
+
 private:
+    static constexpr QEvent::Type kReport = QEvent::User;
     QString m_name;
     std::function<void(QWidget *)> m_painted;
-    bool m_seen = false;
+    QWidget *m_window = nullptr;
 };
 
 // Counts paint events per widget, to see what an idle game redraws.
