@@ -56,6 +56,8 @@ mirror=$(host_mirror | head -n 1)
 [ -n "$mirror" ] || fail "found no Debian archive in /etc/apt/sources.list*"
 
 root=$(mktemp -d /var/tmp/kestavine-debian13.XXXXXX)
+# Readable by all, so that apt in the root can download as its own user.
+chmod 755 "$root"
 log=$(mktemp)
 # Whatever happens, end what still runs inside the root, unmount everything
 # below it (debootstrap's own mounts too), and remove it; a root that cannot be
