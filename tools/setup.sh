@@ -4,6 +4,7 @@
 #   bash tools/setup.sh test            install what is missing, build, run every test
 #   bash tools/setup.sh sanitize        the tests again, built with ASan and UBSan
 #   bash tools/setup.sh fuzz [seconds]  run each fuzz target for a while (default 20 s)
+#   bash tools/setup.sh debian13        the test command and lintian on a Debian 13 root
 # Installs only packages that are missing and builds incrementally, so a
 # second run starts at once.
 set -euo pipefail
@@ -15,6 +16,12 @@ packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk)
 case "$mode" in
 test | sanitize) packages+=(xvfb xauth x11-utils file openbox) ;;
 fuzz) packages+=(clang libclang-rt-dev) ;;
+esac
+# The package test builds the .deb and checks it as Debian would; the Debian
+# 13 run builds a root of its own.
+case "$mode" in
+test) packages+=(dpkg-dev lintian appstream) ;;
+debian13) packages+=(debootstrap) ;;
 esac
 
 missing=()
@@ -90,8 +97,11 @@ fuzz)
         grep -E '^Done' "$log"
     done
     ;;
+debian13)
+    exec bash "$top/tools/debian13.sh"
+    ;;
 *)
-    echo "usage: bash tools/setup.sh play|test|sanitize|fuzz [seconds]" >&2
+    echo "usage: bash tools/setup.sh play|test|sanitize|fuzz [seconds]|debian13" >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package, checks what it holds and declares, unpacks it into
-# a scratch root and starts the unpacked game until its main window appears.
+# Builds the Debian package, checks what it holds and declares, lints it as
+# Debian would, checks the packaged binary is stripped and hardened, unpacks
+# it into a scratch root and starts the game there by its desktop entry's
+# command until its main window appears.
 #   test_package.sh BUILD_DIR
 set -euo pipefail
 
@@ -18,11 +20,14 @@ deb=$(ls "$scratch"/out/kestavine_*.deb)
 echo "built $(basename "$deb")"
 
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/kestavine \
+for path in ./usr/games/kestavine \
     ./usr/share/applications/com.veldoraks.kestavine.desktop \
     ./usr/share/metainfo/com.veldoraks.kestavine.metainfo.xml \
     ./usr/share/icons/hicolor/16x16/apps/kestavine.png \
-    ./usr/share/icons/hicolor/32x32/apps/kestavine.png; do
+    ./usr/share/icons/hicolor/32x32/apps/kestavine.png \
+    ./usr/share/doc/kestavine/copyright \
+    ./usr/share/doc/kestavine/changelog.gz \
+    ./usr/share/man/man6/kestavine.6.gz; do
     grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
 
@@ -41,19 +46,59 @@ if [ "$(id -u)" -eq 0 ] && command -v apt-get >/dev/null; then
     }
 fi
 
+# Debian's own checks: no error and no warning; informational tags are shown.
+lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1 \
+    || { cat "$scratch/lintian.log"; fail "lintian found errors or warnings"; }
+echo "lintian $(lintian --version | awk '{ print $2 }'): no error, no warning"
+sed 's/^/  /' "$scratch/lintian.log"
+
 dpkg -x "$deb" "$scratch/root"
-grep -q '^Categories=Game;Simulation;$' "$scratch/root/usr/share/applications/com.veldoraks.kestavine.desktop" \
-    || fail "the desktop entry is not in Game;Simulation"
+desktop=$scratch/root/usr/share/applications/com.veldoraks.kestavine.desktop
+grep -q '^Categories=Game;Simulation;$' "$desktop" || fail "the desktop entry is not in Game;Simulation"
+exec_command=$(sed -n 's/^Exec=//p' "$desktop")
+[ "$exec_command" = /usr/games/kestavine ] || fail "the desktop entry starts \"$exec_command\", not /usr/games/kestavine"
 for size in 16 32; do
     file "$scratch/root/usr/share/icons/hicolor/${size}x${size}/apps/kestavine.png" \
         | grep -q "PNG image data, $size x $size" || fail "the ${size}px icon is not a ${size}px PNG"
 done
+appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/com.veldoraks.kestavine.metainfo.xml" \
+    >"$scratch/appstream.log" 2>&1 && ! grep -q '^[EW]:' "$scratch/appstream.log" \
+    || { cat "$scratch/appstream.log"; fail "the metainfo does not validate cleanly"; }
+for file in doc/kestavine/changelog.gz man/man6/kestavine.6.gz; do
+    gzip -t "$scratch/root/usr/share/$file" || fail "$file is not gzip data"
+done
+
+# Stripped and hardened as Debian builds its binaries, read from the ELF file:
+# each row is what is checked, a readelf option, and what its output must hold.
+# (grep reads all the output: a reader that quits early would fail the pipe.)
+binary=$scratch/root$exec_command
+while IFS='|' read -r what option pattern; do
+    readelf --wide "$option" "$binary" | grep -E "$pattern" >/dev/null || fail "the packaged game is not $what"
+done <<'EOF'
+position-independent (PIE)|--dynamic|\(FLAGS_1\).*\bPIE\b
+fully read-only after relocation (RELRO)|--program-headers|\bGNU_RELRO\b
+bound at start-up (-z now)|--dynamic|\(FLAGS\).*\bBIND_NOW\b
+built with a stack protector|--dyn-syms|\b__stack_chk_fail\b
+EOF
+# _FORTIFY_SOURCE leaves a mark (a __*_chk call) only where the compiler knew
+# a buffer's size; where the game makes no such call, the compile commands
+# that built it must show the macro and the optimiser it needs.
+if ! readelf --wide --dyn-syms "$binary" | grep -E '\b__[a-z_]+_chk\b.*GLIBC' >/dev/null; then
+    commands=$(grep '"command":' "$build/compile_commands.json") || fail "no compile commands in $build"
+    if grep -v -e '-D_FORTIFY_SOURCE=2 ' <<<"$commands" || grep -Ev ' -O[1-3s] ' <<<"$commands"; then
+        fail "these compile commands are not fortified"
+    fi
+fi
+if readelf --wide --section-headers "$binary" | grep -E '\.(symtab|debug_[a-z]+) ' >/dev/null; then
+    fail "the packaged game is not stripped"
+fi
+echo "the packaged game is stripped, PIE, full RELRO, stack-protected and fortified"
 
 [ -n "${DISPLAY:-}" ] || fail "no display to start the game on"
-QT_QPA_PLATFORM=xcb "$scratch/root/usr/bin/kestavine" >"$scratch/game.log" 2>&1 &
+QT_QPA_PLATFORM=xcb "$binary" >"$scratch/game.log" 2>&1 &
 game=$!
 for _ in $(seq 1 100); do
-    if xwininfo -root -tree | grep -q '"VELDORAKS   kestavine    "'; then
+    if xwininfo -root -tree | grep '"VELDORAKS   kestavine    "' >/dev/null; then
         echo "the unpacked game opened its main window"
         exit 0
     fi
