@@ -13,7 +13,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPointer>
 #include <QTest>
+
+#include <utility>
 
 namespace EveryWindow {
 
@@ -58,8 +61,8 @@ void visit(const std::function<void(QWidget &window)> &visit)
     click(main, QStringLiteral("Command31"));
     visit(*main.landPriceWindow());
     click(main, QStringLiteral("Command32"));
-    SettingsDialog &settings = *main.settingsDialog();
-    visit(settings);
+    QPointer<SettingsDialog> settings = main.settingsDialog();
+    visit(*settings);
 
     click(main, QStringLiteral("Command34"));
     visitMessage(main, QStringLiteral("aboutMessage"), visit);
@@ -72,14 +75,17 @@ void visit(const std::function<void(QWidget &window)> &visit)
     main.town().setText(Fields::balance, balance);
     main.town().setText(Fields::consumptionTax, "10");
 
-    // Each figure in turn, once not a number and once too large to reckon with.
-    for (const char *name : {"Text1", "Text2", "Text3"}) {
-        auto *figure = WindowTesting::child<QLineEdit>(&settings, QString::fromLatin1(name));
-        for (const char *typed : {"x", "1e999"}) {
-            figure->setText(QString::fromLatin1(typed));
-            click(settings, QStringLiteral("Command1"));
-            visitMessage(settings, QStringLiteral("refusalMessage"), visit);
-        }
+    // Each figure not a number, and each spending so large that the
+    // population it credits leaves the range of numbers.
+    const std::pair<const char *, const char *> refusals[] = {
+        {"Text1", "x"}, {"Text2", "x"}, {"Text2", "1e308"}, {"Text3", "x"}, {"Text3", "1e308"}};
+    for (const auto &[name, typed] : refusals) {
+        auto *figure = WindowTesting::child<QLineEdit>(settings, QString::fromLatin1(name));
+        figure->setText(QString::fromLatin1(typed));
+        click(*settings, QStringLiteral("Command1"));
+        visitMessage(*settings, QStringLiteral("refusalMessage"), visit);
+        if (!settings)
+            return; // it took the figure and closed, and child() has said so
         figure->setText(QStringLiteral("10"));
     }
 }
