@@ -4,11 +4,11 @@
     makegamefont.py SOURCE_FONT OUTPUT_FONT CPP_FILE...
 
 Keeps the glyphs of every character in the string literals of the C++ files,
-of printable ASCII and of the full-width digits. Drops
-every language-specific form: HarfBuzz takes its language from LC_CTYPE, and
-the source face's `locl` feature would then draw Chinese or Korean forms of
-the game's Japanese text. Renames the family, so that no installed font of the
-same name stands in for it.
+of printable ASCII and of the full-width digits. Drops every language-specific
+form: HarfBuzz takes its language from LC_CTYPE, and the source face's `locl`
+feature would then draw Chinese or Korean forms of the game's Japanese text.
+Renames the family, so that no installed font of the same name stands in for
+it. The same source font and fontTools give the same bytes.
 """
 
 import pathlib
@@ -55,7 +55,9 @@ def literal_characters(code):
             if i < 0:
                 break
             i += 2
-        elif code[i] in "\"'":
+        elif code[i] == '"' or (code[i] == "'" and not (i and code[i - 1].isalnum())):
+            # A quote after a letter or digit is a digit separator or follows
+            # a prefix such as u8; either way it opens no literal to skip.
             quote = code[i]
             i += 1
             while i < len(code) and code[i] != quote:
