@@ -22,7 +22,6 @@ class TestGameFont : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void everyWindowDrawsInTheGameFont();
     void everyShownCharacterIsInTheGameFont();
     void textLooksTheSameUnderEveryLocale_data();
     void textLooksTheSameUnderEveryLocale();
@@ -42,30 +41,23 @@ void TestGameFont::initTestCase()
     QVERIFY(m_scratch.isValid());
 }
 
-// Captions, figures and the message boxes alike: no window keeps a font of its own.
-void TestGameFont::everyWindowDrawsInTheGameFont()
-{
-    QStringList others;
-    EveryWindow::visit([&](QWidget &window) {
-        QList<QWidget *> widgets = window.findChildren<QWidget *>();
-        widgets << &window;
-        for (const QWidget *widget : widgets) {
-            const QString family = QFontInfo(widget->font()).family();
-            if (family != gameFontFamily())
-                others << QStringLiteral("%1 %2: %3").arg(window.objectName(), widget->objectName(), family);
-        }
-    });
-    QVERIFY2(others.isEmpty(), qPrintable(others.join(QLatin1Char('\n'))));
-}
-
-// A caption added later, anywhere, cannot fall back to another font unnoticed.
+// Every window, message box included, draws in the game's font, and every
+// character it shows is in it: a caption added later cannot fall back to
+// another font unnoticed.
 void TestGameFont::everyShownCharacterIsInTheGameFont()
 {
     const QRawFont font = QRawFont::fromFont(gameFont());
     QCOMPARE(font.familyName(), gameFontFamily());
+    QStringList otherFonts;
     QMap<char32_t, QString> missing; // each character once, with where it was first seen
     int checked = 0;
     EveryWindow::visit([&](QWidget &window) {
+        QList<QWidget *> widgets = window.findChildren<QWidget *>();
+        widgets << &window;
+        for (const QWidget *widget : widgets) {
+            if (const QString family = QFontInfo(widget->font()).family(); family != gameFontFamily())
+                otherFonts << QStringLiteral("%1 %2: %3").arg(window.objectName(), widget->objectName(), family);
+        }
         for (const QString &text : EveryWindow::textsOf(window)) {
             for (char32_t character : text.toUcs4()) {
                 ++checked;
@@ -76,6 +68,7 @@ void TestGameFont::everyShownCharacterIsInTheGameFont()
             }
         }
     });
+    QVERIFY2(otherFonts.isEmpty(), qPrintable(otherFonts.join(QLatin1Char('\n'))));
     QVERIFY(checked > 500);
     QVERIFY2(missing.isEmpty(), qPrintable(QStringList(missing.values()).join(QLatin1Char('\n'))));
 }
