@@ -23,12 +23,14 @@ class TestGameFont : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void everyShownCharacterIsInTheGameFont();
+    void drawsLikeTheFontItIsCutFrom();
     void textLooksTheSameUnderEveryLocale_data();
     void textLooksTheSameUnderEveryLocale();
 
 private:
     QString makeLocale(const QString &name);
     QImage sample(const QString &locale, const QString &locales, const QString &family = {});
+    QImage gameFontUnderC();
 
     QTemporaryDir m_scratch;
     std::optional<QImage> m_gameFontUnderC;
@@ -73,6 +75,15 @@ void TestGameFont::everyShownCharacterIsInTheGameFont()
     QVERIFY2(missing.isEmpty(), qPrintable(QStringList(missing.values()).join(QLatin1Char('\n'))));
 }
 
+// Under a locale without a CJK language the game looks as it did in the
+// system's Noto Sans CJK JP, whose metrics its layouts were made for.
+void TestGameFont::drawsLikeTheFontItIsCutFrom()
+{
+    const QImage system = sample(QStringLiteral("C.UTF-8"), {}, QStringLiteral("Noto Sans CJK JP"));
+    QVERIFY(!system.isNull());
+    QCOMPARE(gameFontUnderC(), system);
+}
+
 void TestGameFont::textLooksTheSameUnderEveryLocale_data()
 {
     QTest::addColumn<QString>("locale");
@@ -88,9 +99,7 @@ void TestGameFont::textLooksTheSameUnderEveryLocale()
     QFETCH(QString, locale);
     const QString locales = makeLocale(locale + QStringLiteral(".UTF-8"));
     QVERIFY(!locales.isEmpty());
-    if (!m_gameFontUnderC)
-        m_gameFontUnderC = sample(QStringLiteral("C.UTF-8"), {});
-    const QImage underC = *m_gameFontUnderC;
+    const QImage underC = gameFontUnderC();
     const QImage underLocale = sample(locale + QStringLiteral(".UTF-8"), locales);
     QVERIFY(!underC.isNull() && !underLocale.isNull());
     QCOMPARE(underLocale.size(), underC.size());
@@ -106,6 +115,13 @@ void TestGameFont::textLooksTheSameUnderEveryLocale()
     const QString system = QStringLiteral("Noto Sans CJK JP");
     QVERIFY2(sample(QStringLiteral("C.UTF-8"), {}, system) != sample(locale + QStringLiteral(".UTF-8"), locales, system),
              "the locale changes nothing even in Noto Sans CJK JP");
+}
+
+QImage TestGameFont::gameFontUnderC()
+{
+    if (!m_gameFontUnderC)
+        m_gameFontUnderC = sample(QStringLiteral("C.UTF-8"), {});
+    return *m_gameFontUnderC;
 }
 
 // Compiles a locale into the scratch folder, so the test needs no locale

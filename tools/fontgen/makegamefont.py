@@ -4,11 +4,13 @@
     makegamefont.py SOURCE_FONT OUTPUT_FONT CPP_FILE...
 
 Keeps the glyphs of every character in the string literals of the C++ files,
-of printable ASCII and of the full-width digits. Drops every language-specific
-form: HarfBuzz takes its language from LC_CTYPE, and the source face's `locl`
-feature would then draw Chinese or Korean forms of the game's Japanese text.
-Renames the family, so that no installed font of the same name stands in for
-it. The same source font and fontTools give the same bytes.
+of printable ASCII and of the full-width digits. Drops the language systems:
+HarfBuzz takes its language from LC_CTYPE, and the source face's `locl`
+lookups for Chinese or Korean would then draw those forms of the game's
+Japanese text. Every locale gets the forms of the default language systems,
+which a locale without a CJK language always got. Renames the family, so that
+no installed font of the same name stands in for it. The same source font and
+fontTools give the same bytes.
 """
 
 import pathlib
@@ -31,9 +33,10 @@ DESCRIPTION = (
 PRINTABLE_ASCII = {chr(code) for code in range(0x20, 0x7F)}
 FULL_WIDTH_DIGITS = {chr(code) for code in range(0xFF10, 0xFF1A)}
 
-# Features HarfBuzz applies to horizontal text, less `locl`. Vertical forms
-# are left out: the game never sets text vertically.
-LAYOUT_FEATURES = ["calt", "ccmp", "clig", "curs", "dist", "kern", "liga",
+# Features HarfBuzz applies to horizontal text. `locl` stays for the default
+# language systems alone: they give digits in Latin text their proportional
+# forms. Vertical forms are left out: the game never sets text vertically.
+LAYOUT_FEATURES = ["calt", "ccmp", "clig", "curs", "dist", "kern", "liga", "locl",
                    "mark", "mkmk", "rclt", "rlig", "rvrn"]
 
 # Name records naming the family; the rest (copyright, licence, designers)
@@ -98,7 +101,7 @@ def open_source_face(path):
 
 
 def keep_no_language_systems(font):
-    """Every language then takes the default forms, which are Japanese."""
+    """Every language then takes the default language system's forms."""
     for tag in ("GSUB", "GPOS"):
         if tag in font:
             for record in font[tag].table.ScriptList.ScriptRecord:
@@ -133,6 +136,8 @@ def main(arguments):
     source, output, cpp_files = arguments[0], arguments[1], arguments[2:]
     font = open_source_face(source)
 
+    # Before subsetting, so that no glyph only a language system reaches is kept.
+    keep_no_language_systems(font)
     options = subset.Options()
     options.layout_features = LAYOUT_FEATURES
     options.name_IDs = ["*"]
@@ -140,8 +145,6 @@ def main(arguments):
     subsetter = subset.Subsetter(options)
     subsetter.populate(text="".join(sorted(shown_characters(cpp_files))))
     subsetter.subset(font)
-
-    keep_no_language_systems(font)
     rename(font)
     font.save(output)
 
