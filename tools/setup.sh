@@ -12,9 +12,12 @@ set -euo pipefail
 mode=${1:-play}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk)
+# The game's font is cut from fonts-noto-cjk with python3-fonttools at build time.
+packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk python3-fonttools)
 case "$mode" in
-test | sanitize) packages+=(xvfb xauth x11-utils file openbox) ;;
+# openbox: windows as the player sees them, framed by a real window manager.
+# locales: the font test compiles Chinese and Korean locales of its own.
+test | sanitize) packages+=(xvfb xauth x11-utils file openbox locales) ;;
 fuzz) packages+=(clang libclang-rt-dev) ;;
 esac
 # The package test builds the .deb and checks it as Debian would; the Debian
