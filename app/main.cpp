@@ -21,7 +21,6 @@ int main(int argc, char *argv[])
     preferXWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
-    installGameFont();
 
     auto *splash = new SplashWindow;
     splash->show();

@@ -1,5 +1,6 @@
 #include "splashwindow.h"
 
+#include "gamefont.h"
 #include "mainwindow.h"
 #include "pixelart.h"
 #include "twips.h"
@@ -68,6 +69,9 @@ void SplashWindow::prepareMainWindow()
 {
     if (m_mainWindow || m_handedOver)
         return;
+    // The splash shows no text: loading the fonts, which takes some milliseconds,
+    // waits until the splash is on screen.
+    installGameFont();
     m_mainWindow = new MainWindow;
     // The town comes to life when its window appears, not while it waits.
     m_mainWindow->clock().stop();

@@ -1,3 +1,4 @@
+#include "gamefont.h"
 #include "mainwindow.h"
 #include "splashwindow.h"
 #include "windowtesting.h"
@@ -25,9 +26,10 @@ private:
     static QList<QWidget *> mainWindows();
 };
 
+// As the game starts: the splash itself installs the game's font.
 void TestSplashWindow::initTestCase()
 {
-    setUpGameApplication();
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
 }
 
 void TestSplashWindow::cleanup()
@@ -72,6 +74,7 @@ void TestSplashWindow::isABorderlessPictureWithAOneShotTimer()
     auto *waiting = qobject_cast<MainWindow *>(mainWindows().front());
     QVERIFY(!waiting->isVisible());
     QVERIFY(!waiting->clock().isRunning());
+    QCOMPARE(waiting->font().families().value(0), gameFontFamily());
 }
 
 // The splash's own timer shows one main window, whose town starts running

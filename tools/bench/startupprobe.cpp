@@ -130,9 +130,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
-    installGameFont();
 
     if (mode == QLatin1String("paints")) {
+        installGameFont();
         const int seconds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 10;
         MainWindow window;
         window.show();
@@ -148,6 +148,7 @@ int main(int argc, char *argv[])
 
     if (mode == QLatin1String("fidelity")) {
         const int seconds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 600;
+        installGameFont();
         QElapsedTimer sinceMainWindow;
         MainWindow window;
         sinceMainWindow.start();
