@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the game on Debian 13 (trixie): builds a minimal root with
-# debootstrap, clones this repository into it, runs the test command there,
-# builds the package and runs that release's lintian on it. Needs root.
+# debootstrap, clones this repository into it and runs the test command
+# there, whose package test runs that release's lintian. Needs root.
 #   bash tools/setup.sh debian13     (installs debootstrap, then runs this)
 # KESTAVINE_KEEP_ROOT=1 keeps the root for a look afterwards; the mounts and
 # the processes in it go in any case.
@@ -131,9 +131,6 @@ chroot "$root" /usr/bin/env -i \
         set -euo pipefail
         cd /src/kestavine
         bash tools/setup.sh test
-        cmake --build build --target package >/dev/null
-        echo "== lintian $(lintian --version) on $(ls build/kestavine_*.deb)"
-        lintian --fail-on error,warning --display-info --tag-display-limit 0 build/kestavine_*.deb
-        echo "lintian: no error, no warning"
+        echo "== $(lintian --version) checked the package"
     '
 echo "debian13: passed"
