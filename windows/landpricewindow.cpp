@@ -1,6 +1,7 @@
 #include "landpricewindow.h"
 
 #include "controls.h"
+#include "framecentring.h"
 #include "twips.h"
 #include "windowframe.h"
 
@@ -22,7 +23,7 @@ LandPriceWindow::LandPriceWindow(QWidget *parent)
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
 
     m_ok->setFocus();
-    WindowFrame::centreOnScreen(*this);
+    FrameCentring::centre(*this);
 }
 
 void LandPriceWindow::showTotalLandValue(const QString &text)

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "fielderror.h"
+#include "framecentring.h"
 #include "lotnames.h"
 #include "placement.h"
 #include "twips.h"
@@ -77,7 +78,7 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     setTabOrder(previous, cancel);
 
-    WindowFrame::centreOnScreen(*this);
+    FrameCentring::centre(*this);
 }
 
 void LotPicker::lotPictureChanged(int lot)

@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "controls.h"
+#include "framecentring.h"
 #include "landpricewindow.h"
 #include "lineshape.h"
 #include "lotpicker.h"
@@ -83,7 +84,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(&m_clock, &SimulationClock::tickFailed, this, &MainWindow::reportStalledTown);
 
     m_kindButtons.front()->setFocus();
-    WindowFrame::centreOnScreen(*this);
+    FrameCentring::centre(*this);
 }
 
 MainWindow::~MainWindow()

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "fielderror.h"
+#include "framecentring.h"
 #include "lineshape.h"
 #include "policy.h"
 #include "townstate.h"
@@ -84,7 +85,7 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     setTabOrder(m_education, cancel);
     ok->setFocus();
 
-    WindowFrame::centreOnScreen(*this);
+    FrameCentring::centre(*this);
 }
 
 void SettingsDialog::refreshOverview()

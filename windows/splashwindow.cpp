@@ -1,5 +1,6 @@
 #include "splashwindow.h"
 
+#include "framecentring.h"
 #include "gamefont.h"
 #include "mainwindow.h"
 #include "pixelart.h"
@@ -32,7 +33,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &SplashWindow::handOver);
 
-    WindowFrame::centreOnScreen(*this);
+    FrameCentring::centre(*this);
 }
 
 SplashWindow::~SplashWindow()

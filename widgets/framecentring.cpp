@@ -45,6 +45,9 @@ void FrameCentring::moveFrameToCentre(QWidget &window)
 
 bool FrameCentring::frameKnown(const QWidget &window)
 {
+    // A frameless window has nothing to wait for.
+    if (window.windowFlags().testFlag(Qt::FramelessWindowHint))
+        return true;
     const QWindow *handle = window.windowHandle();
     return handle && !handle->frameMargins().isNull();
 }

@@ -1,5 +1,6 @@
 #include "townviewaccessible.h"
 
+#include "lotnames.h"
 #include "townview.h"
 
 #include <QPointer>
@@ -30,7 +31,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Name && m_view ? m_view->lotName(m_lot) : QString();
+        return kind == QAccessible::Name && m_view ? lotAccessibleName(m_view->town(), m_lot) : QString();
     }
     void setText(QAccessible::Text, const QString &) override {}
 

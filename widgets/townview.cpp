@@ -1,6 +1,5 @@
 #include "townview.h"
 
-#include "lotnames.h"
 #include "pixelart.h"
 #include "townstate.h"
 #include "townviewaccessible.h"
@@ -56,11 +55,6 @@ QRect TownView::lotRect(int lot) const
     const int c = (lot - 1) % 5;
     const QRect onWindow = twips(2880 + 240 * r - 240 * c, 1080 + 240 * r + 240 * c, 480, 480);
     return onWindow.translated(-kDiamondArea.topLeft());
-}
-
-QString TownView::lotName(int lot) const
-{
-    return lotAccessibleName(m_town, lot);
 }
 
 void TownView::lotPictureChanged(int lot)

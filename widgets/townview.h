@@ -22,8 +22,7 @@ public:
     // Where lot 1..25's 32 x 32 picture stands, in this widget's coordinates.
     QRect lotRect(int lot) const;
 
-    // What assistive technology calls lot 1..25: "区画7 低密度住宅".
-    QString lotName(int lot) const;
+    const TownState &town() const { return m_town; }
 
     // Repaints one lot after its picture changed and tells assistive
     // technology its new name.

@@ -17,7 +17,4 @@ void makeFixedToolWindow(QWidget &window, QSize clientSize);
 // The splash: no frame and no caption.
 void makeBorderless(QWidget &window, QSize clientSize);
 
-// Places the window, frame and all, at the centre of the primary screen.
-void centreOnScreen(QWidget &window);
-
 } // namespace WindowFrame

@@ -1,7 +1,5 @@
 #include "windowframe.h"
 
-#include "framecentring.h"
-
 #include <QWidget>
 
 namespace WindowFrame {
@@ -31,11 +29,6 @@ void makeBorderless(QWidget &window, QSize clientSize)
     window.setFixedSize(clientSize);
     // While the splash is the only window, closing it must end the program.
     window.setAttribute(Qt::WA_QuitOnClose, true);
-}
-
-void centreOnScreen(QWidget &window)
-{
-    FrameCentring::centre(window);
 }
 
 } // namespace WindowFrame
