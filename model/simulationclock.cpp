@@ -37,9 +37,12 @@ void SimulationClock::setPeriod(QTimer &timer, int periodMs)
 
 void SimulationClock::setPeriods(const ClockPeriods &periods)
 {
+    const bool wasRunning = isRunning();
     setPeriod(m_landValueTimer, periods.landValueMs);
     setPeriod(m_economyTimer, periods.economyMs);
     setPeriod(m_upkeepTimer, periods.upkeepMs);
+    if (isRunning() != wasRunning)
+        Q_EMIT runningChanged(isRunning());
 }
 
 ClockPeriods SimulationClock::periods() const

@@ -46,6 +46,9 @@ public:
     const RandomSource &randomSource() const { return m_random; }
 
 Q_SIGNALS:
+    // Time began to run, or stopped running.
+    void runningChanged(bool running);
+
     // A tick met a field it could not use and changed nothing. Said once when
     // that tick begins to fail, and not again until the same tick has run
     // through in between: another tick succeeding says nothing about it.

@@ -17,7 +17,8 @@ packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk python3-fonttools)
 case "$mode" in
 # openbox: windows as the player sees them, framed by a real window manager.
 # locales: the font test compiles Chinese and Korean locales of its own.
-test | sanitize) packages+=(xvfb xauth x11-utils file openbox locales) ;;
+# qt6-base-private-dev: a test switches accessibility on, as a screen reader does.
+test | sanitize) packages+=(xvfb xauth x11-utils file openbox locales qt6-base-private-dev) ;;
 fuzz) packages+=(clang libclang-rt-dev) ;;
 esac
 # The package test builds the .deb and checks it as Debian would; the Debian

@@ -1,5 +1,7 @@
 #include "windowframe.h"
 
+#include "windowaccessible.h"
+
 #include <QWidget>
 
 namespace WindowFrame {
@@ -13,12 +15,14 @@ constexpr Qt::WindowFlags kCloseBoxOnly =
 
 void makeFixedDialog(QWidget &window, QSize clientSize)
 {
+    WindowAccessible::install();
     window.setWindowFlags(Qt::Dialog | kCloseBoxOnly);
     window.setFixedSize(clientSize);
 }
 
 void makeFixedToolWindow(QWidget &window, QSize clientSize)
 {
+    WindowAccessible::install();
     window.setWindowFlags(Qt::Tool | kCloseBoxOnly);
     window.setFixedSize(clientSize);
 }

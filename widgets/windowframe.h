@@ -5,7 +5,8 @@
 class QWidget;
 
 // Frame styles of the game's windows. Each fixes the client size, keeps only
-// the close box and leaves the window without an owner.
+// the close box and leaves the window without an owner; assistive technology
+// reads a framed window as a frame or a dialog, as it looks.
 namespace WindowFrame {
 
 // The main window: a dialog frame with a caption bar and a close box.

@@ -29,4 +29,6 @@ LandPriceWindow::LandPriceWindow(QWidget *parent)
 void LandPriceWindow::showTotalLandValue(const QString &text)
 {
     m_value->setText(text);
+    // What a screen reader reads as the window opens.
+    setAccessibleDescription(QStringLiteral("合計地価 %1").arg(text));
 }

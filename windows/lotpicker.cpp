@@ -5,6 +5,7 @@
 #include "framecentring.h"
 #include "lotnames.h"
 #include "placement.h"
+#include "spokennotice.h"
 #include "twips.h"
 #include "windowframe.h"
 
@@ -42,8 +43,11 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     setWindowTitle(QStringLiteral("建設物購入"));
     WindowFrame::makeFixedToolWindow(*this, twipsSize(3465, 2955));
 
-    Controls::addLabel(this, QStringLiteral("Label1"), QStringLiteral("この建物をどこに建てますか？"),
-                       twips(480, 120, 2535, 255));
+    const QString question = QStringLiteral("この建物をどこに建てますか？");
+    Controls::addLabel(this, QStringLiteral("Label1"), question, twips(480, 120, 2535, 255));
+    // A screen reader reads a dialog's description as the dialog opens; it
+    // would pass over a label without spaces between its words.
+    setAccessibleDescription(question);
 
     for (const EdgeLabel &edge : kEdgeLabels) {
         QLabel *label = Controls::addLabel(this, QStringLiteral("Label%1").arg(edge.number),
@@ -78,6 +82,8 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     setTabOrder(previous, cancel);
 
+    m_notice = new SpokenNotice(this);
+
     FrameCentring::centre(*this);
 }
 
@@ -93,4 +99,6 @@ void LotPicker::placeOn(int lot)
     } catch (const FieldError &) {
         // The placement changed nothing; a kind that is not a number builds nothing.
     }
+    // The button keeps the focus; a screen reader hears what now stands on its lot.
+    m_notice->say(lotAccessibleName(m_town, lot));
 }

@@ -6,6 +6,7 @@
 #include <array>
 
 class QPushButton;
+class SpokenNotice;
 class TownState;
 
 // The window "建設物購入" that asks on which lot to build the chosen kind. It
@@ -28,6 +29,7 @@ private:
 
     TownState &m_town;
     std::array<QPushButton *, 25> m_lotButtons{};
+    SpokenNotice *m_notice = nullptr;
     // Until a kind button writes the kind, nothing can be built.
     QString m_chosenKind = QStringLiteral("Text1");
 };

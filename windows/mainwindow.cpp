@@ -123,7 +123,8 @@ void MainWindow::buildPalette()
         button->setIcon(QIcon(new PixelArtIconEngine(PixelArt::tile(n))));
         button->setIconSize(QSize(32, 32));
         button->setToolTip(fromUtf8(kind.toolTip));
-        button->setAccessibleName(fromUtf8(kind.toolTip));
+        // The tool tip, heard as the button's description, tells the price.
+        button->setAccessibleName(fromUtf8(kind.name));
         connect(button, &QPushButton::clicked, this, [this, n] { openLotPicker(n); });
         if (n > 1)
             setTabOrder(m_kindButtons[static_cast<std::size_t>(n - 2)], button);
@@ -174,7 +175,19 @@ void MainWindow::buildClockFrame()
     connect(start, &QRadioButton::clicked, &m_clock, &SimulationClock::start);
     setTabOrder(m_kindButtons.back(), stop);
     setTabOrder(stop, start);
+    m_stopOption = stop;
     m_startOption = start;
+
+    // Neither option shows whether time runs; a screen reader says it with each.
+    connect(&m_clock, &SimulationClock::runningChanged, this, &MainWindow::describeTime);
+    describeTime(m_clock.isRunning());
+}
+
+void MainWindow::describeTime(bool running)
+{
+    const QString state = running ? QStringLiteral("時間は進んでいます") : QStringLiteral("時間は止まっています");
+    m_stopOption->setAccessibleDescription(state);
+    m_startOption->setAccessibleDescription(state);
 }
 
 void MainWindow::buildCommands()

@@ -47,6 +47,7 @@ private:
     void buildClockFrame();
     void buildCommands();
 
+    void describeTime(bool running);
     void fieldChanged(Field field);
     void openLotPicker(int kind);
     void openLandPriceWindow();
@@ -62,6 +63,7 @@ private:
     QLabel *m_population = nullptr;
     QLabel *m_year = nullptr;
     std::array<QPushButton *, 30> m_kindButtons{};
+    QRadioButton *m_stopOption = nullptr;
     QRadioButton *m_startOption = nullptr;
     QPointer<LotPicker> m_lotPicker;
     QPointer<LandPriceWindow> m_landPriceWindow;

@@ -94,6 +94,9 @@ void SettingsDialog::refreshOverview()
         const PolicyOverview overview = policyOverview(m_town);
         m_grossDomesticProduct->setText(QString::fromStdString(overview.grossDomesticProduct));
         m_population->setText(QString::fromStdString(overview.population));
+        // What a screen reader reads as the window opens: the figures no key reaches.
+        setAccessibleDescription(QStringLiteral("GNP %1、人口 %2").arg(m_grossDomesticProduct->text(),
+                                                                      m_population->text()));
     } catch (const FieldError &) {
         // The totals are always numbers the game wrote; should one not be,
         // the rows keep what they showed.

@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "pixelart.h"
 #include "twips.h"
+#include "windowaccessible.h"
 #include "windowframe.h"
 
 #include <QEvent>
@@ -87,6 +88,7 @@ void SplashWindow::handOver()
         return;
     prepareMainWindow();
     m_handedOver = true;
+    WindowAccessible::renewIdentities(*m_mainWindow);
     m_mainWindow->show();
     m_mainWindow->clock().start();
     close();

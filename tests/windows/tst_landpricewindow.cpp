@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "windowtesting.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -89,6 +90,8 @@ void TestLandPriceWindow::showsTheTextAsOfTheLastOpening()
 
     QCOMPARE(open(), window);
     QCOMPARE(shownValue(), second);
+    // A screen reader reads the figure as the window opens.
+    QCOMPARE(window->accessibleDescription(), QStringLiteral("合計地価 ") + second);
 }
 
 void TestLandPriceWindow::okEnterAndTheCloseBoxCloseIt_data()
@@ -129,6 +132,7 @@ void TestLandPriceWindow::isAFixedToolWindowWithOkFocused()
     LandPriceWindow *window = open();
     QCOMPARE(window->windowTitle(), QStringLiteral("地価"));
     QCOMPARE(window->windowType(), Qt::Tool);
+    QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Dialog);
     QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QCOMPARE(window->size(), QSize(208, 97));
     QCOMPARE(window->minimumSize(), window->maximumSize());

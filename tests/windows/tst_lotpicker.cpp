@@ -1,3 +1,4 @@
+#include "accessibilityevents.h"
 #include "lotpicker.h"
 #include "mainwindow.h"
 #include "townview.h"
@@ -94,6 +95,7 @@ void TestLotPicker::kindButtonOpensOnePickerWithItsKind()
     QCOMPARE(picker->windowTitle(), QStringLiteral("建設物購入"));
     QCOMPARE(child<QLabel>(picker, QStringLiteral("Label1"))->text(),
              QStringLiteral("この建物をどこに建てますか？"));
+    QCOMPARE(picker->accessibleDescription(), QStringLiteral("この建物をどこに建てますか？"));
 
     QTest::mouseClick(kindButton(kind), Qt::LeftButton);
     QCOMPARE(m_window->lotPicker(), picker);
@@ -117,6 +119,7 @@ void TestLotPicker::lotButtonBuildsOnItsOwnLot()
     QFETCH(int, lot);
     LotPicker *picker = openPicker(7);
     TownState &town = m_window->town();
+    const AccessibilityEvents heard;
     QTest::mouseClick(child<QPushButton>(picker, QStringLiteral("Command%1").arg(lot)), Qt::LeftButton);
 
     for (int other = 1; other <= 25; ++other) {
@@ -131,6 +134,8 @@ void TestLotPicker::lotButtonBuildsOnItsOwnLot()
 
     // Assistive technology hears the lot's new building, on the picker and in the town.
     const QString name = QStringLiteral("区画%1 高密度商業").arg(lot);
+    QVERIFY(heard.contains(QAccessible::NameChanged, QAccessible::Graphic, name));
+    QVERIFY(heard.contains(QAccessible::ObjectShow, QAccessible::Notification, name));
     auto *button = child<QPushButton>(picker, QStringLiteral("Command%1").arg(lot));
     QCOMPARE(button->accessibleName(), name);
     QAccessibleInterface *view = QAccessible::queryAccessibleInterface(m_window->townView());
@@ -229,6 +234,7 @@ void TestLotPicker::isAFixedToolWindowLaidOutAsTheDiamond()
 {
     LotPicker *picker = openPicker(1);
     QCOMPARE(picker->windowType(), Qt::Tool);
+    QCOMPARE(QAccessible::queryAccessibleInterface(picker)->role(), QAccessible::Dialog);
     QVERIFY(picker->windowFlags() & Qt::WindowCloseButtonHint);
     QVERIFY(!(picker->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QCOMPARE(picker->size(), QSize(231, 197));

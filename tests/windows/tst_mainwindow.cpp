@@ -1,3 +1,4 @@
+#include "catalogue.h"
 #include "landpricewindow.h"
 #include "lotpicker.h"
 #include "mainwindow.h"
@@ -90,6 +91,7 @@ void TestMainWindow::isAFixedDialogWithItsExactTitle()
     QCOMPARE(m_window->maximumSize(), QSize(542, 375));
     const Qt::WindowFlags flags = m_window->windowFlags();
     QCOMPARE(m_window->windowType(), Qt::Dialog);
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->role(), QAccessible::Window);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
@@ -140,7 +142,8 @@ void TestMainWindow::kindButtonsShowPicturesAndTheirTips()
     QCOMPARE(button->geometry(), QRect(topLeft, QSize(33, 33)));
     QVERIFY(button->text().isEmpty());
     QCOMPARE(button->toolTip(), toolTip);
-    QCOMPARE(button->accessibleName(), toolTip);
+    const std::string_view name = findKind(kind)->name;
+    QCOMPARE(button->accessibleName(), QString::fromUtf8(name.data(), qsizetype(name.size())));
     QCOMPARE(button->iconSize(), QSize(32, 32));
     const QImage shown = button->icon().pixmap(QSize(32, 32), 1.0).toImage();
     const QImage expected = PixelArt::tile(kind);
@@ -354,12 +357,14 @@ void TestMainWindow::optionsStopAndRestartTheClock()
     QTest::mouseClick(start, Qt::LeftButton);
     QCOMPARE(m_window->clock().periods(), kRunningPeriods);
     QVERIFY(start->isChecked() && !stop->isChecked());
+    QCOMPARE(stop->accessibleDescription(), QStringLiteral("時間は進んでいます"));
 
     // The keyboard selects the other option as a click does.
     stop->setFocus();
     QTest::keyClick(stop, Qt::Key_Space);
     QCOMPARE(m_window->clock().periods(), kStoppedPeriods);
     QVERIFY(stop->isChecked() && !start->isChecked());
+    QCOMPARE(start->accessibleDescription(), QStringLiteral("時間は止まっています"));
 
     // Assistive technology reads an exclusive pair of radio buttons.
     for (QRadioButton *option : {stop, start})
@@ -403,10 +408,12 @@ void TestMainWindow::enterPressesOnlyTheFocusedButton_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("opens");
-    QTest::newRow("kind") << QStringLiteral("Command7") << QStringLiteral("Form3");
-    QTest::newRow("地価") << QStringLiteral("Command31") << QStringLiteral("Form4");
-    QTest::newRow("基本設定") << QStringLiteral("Command32") << QStringLiteral("Form5");
-    QTest::newRow("ヘルプ") << QStringLiteral("Command34") << QStringLiteral("aboutMessage");
+    QTest::addColumn<int>("enter");
+    QTest::newRow("kind") << QStringLiteral("Command7") << QStringLiteral("Form3") << int(Qt::Key_Return);
+    QTest::newRow("地価") << QStringLiteral("Command31") << QStringLiteral("Form4") << int(Qt::Key_Return);
+    QTest::newRow("基本設定") << QStringLiteral("Command32") << QStringLiteral("Form5") << int(Qt::Key_Return);
+    QTest::newRow("ヘルプ") << QStringLiteral("Command34") << QStringLiteral("aboutMessage") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << QStringLiteral("Command31") << QStringLiteral("Form4") << int(Qt::Key_Enter);
 }
 
 // Enter presses the button that has the focus, and no other: there is no
@@ -415,6 +422,7 @@ void TestMainWindow::enterPressesOnlyTheFocusedButton()
 {
     QFETCH(QString, button);
     QFETCH(QString, opens);
+    QFETCH(int, enter);
     const auto isOpen = [&opens] {
         const auto windows = QApplication::topLevelWidgets();
         return std::any_of(windows.begin(), windows.end(), [&opens](const QWidget *window) {
@@ -430,7 +438,7 @@ void TestMainWindow::enterPressesOnlyTheFocusedButton()
     pressed->setFocus();
     QTest::keyClick(m_window->focusWidget(), Qt::Key_Escape);
     QVERIFY(!isOpen());
-    QTest::keyClick(m_window->focusWidget(), Qt::Key_Return);
+    QTest::keyClick(m_window->focusWidget(), Qt::Key(enter));
     QVERIFY(isOpen());
 }
 

@@ -116,6 +116,8 @@ void TestSettingsDialog::opensWithTheDesignFiguresAndFreshRows()
         QCOMPARE(figure(n)->text(), QStringLiteral("10"));
     QCOMPARE(row("Label8"), gnp);
     QCOMPARE(row("Label10"), QString::fromLatin1(population));
+    QCOMPARE(m_window->settingsDialog()->accessibleDescription(),
+             QStringLiteral("GNP %1、人口 %2").arg(gnp, QString::fromLatin1(population)));
     QCOMPARE(town.text(Fields::grossDomesticProduct), std::string("0"));
 }
 
@@ -286,6 +288,7 @@ void TestSettingsDialog::isAFixedToolWindowWithItsTabOrder()
     SettingsDialog *dialog = open();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("基本設定"));
     QCOMPARE(dialog->windowType(), Qt::Tool);
+    QCOMPARE(QAccessible::queryAccessibleInterface(dialog)->role(), QAccessible::Dialog);
     QVERIFY(!(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QCOMPARE(dialog->size(), QSize(320, 225));
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QAccessible>
+#include <QList>
+#include <QString>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+
+#include <algorithm>
+
+// What the game tells assistive technology while one lives: switches
+// accessibility on, as a screen reader does, and records every event Qt would
+// hand the screen reader. One at a time.
+class AccessibilityEvents {
+public:
+    struct Event {
+        QAccessible::Event type;
+        QAccessible::Role role;
+        QString name;
+    };
+
+    AccessibilityEvents()
+    {
+        s_current = this;
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler(&record);
+    }
+    ~AccessibilityEvents()
+    {
+        QAccessible::installUpdateHandler(nullptr);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        s_current = nullptr;
+    }
+
+    bool contains(QAccessible::Event type, QAccessible::Role role, const QString &name) const
+    {
+        return std::any_of(m_events.begin(), m_events.end(), [&](const Event &event) {
+            return event.type == type && event.role == role && event.name == name;
+        });
+    }
+
+private:
+    static void record(QAccessibleEvent *event)
+    {
+        QAccessibleInterface *source = event->accessibleInterface();
+        s_current->m_events.append({event->type(), source ? source->role() : QAccessible::NoRole,
+                                    source ? source->text(QAccessible::Name) : QString()});
+    }
+
+    static inline AccessibilityEvents *s_current = nullptr;
+    QList<Event> m_events;
+};
