@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "fielderror.h"
 #include "framecentring.h"
+#include "lineeditaccessible.h"
 #include "lineshape.h"
 #include "policy.h"
 #include "townstate.h"
@@ -23,6 +24,7 @@ QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geom
 
 QLineEdit *addFigure(QWidget *parent, int number, QRect geometry)
 {
+    LineEditAccessible::install();
     auto *figure = new QLineEdit(QStringLiteral("10"), parent);
     figure->setObjectName(QStringLiteral("Text%1").arg(number));
     figure->setGeometry(geometry);

@@ -1,0 +1,158 @@
+#include "lineeditaccessible.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
+
+namespace {
+
+QAccessibleInterface *lineEditFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QLineEdit") && object && object->isWidgetType())
+        return new LineEditAccessible(static_cast<QLineEdit *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+LineEditAccessible::LineEditAccessible(QLineEdit *lineEdit)
+    : QAccessibleWidget(lineEdit, QAccessible::EditableText)
+{
+}
+
+void LineEditAccessible::install()
+{
+    QAccessible::installFactory(lineEditFactory);
+}
+
+QLineEdit *LineEditAccessible::lineEdit() const
+{
+    return static_cast<QLineEdit *>(widget());
+}
+
+QString LineEditAccessible::text(QAccessible::Text kind) const
+{
+    if (kind == QAccessible::Value)
+        return lineEdit()->text();
+    return QAccessibleWidget::text(kind);
+}
+
+QAccessible::State LineEditAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = true;
+    state.readOnly = lineEdit()->isReadOnly();
+    state.selectableText = true;
+    return state;
+}
+
+void *LineEditAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    if (type == QAccessible::EditableTextInterface)
+        return static_cast<QAccessibleEditableTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+void LineEditAccessible::selection(int selectionIndex, int *startOffset, int *endOffset) const
+{
+    *startOffset = *endOffset = 0;
+    if (selectionIndex != 0 || !lineEdit()->hasSelectedText())
+        return;
+    *startOffset = lineEdit()->selectionStart();
+    *endOffset = *startOffset + lineEdit()->selectionLength();
+}
+
+int LineEditAccessible::selectionCount() const
+{
+    return lineEdit()->hasSelectedText() ? 1 : 0;
+}
+
+void LineEditAccessible::addSelection(int startOffset, int endOffset)
+{
+    setSelection(0, startOffset, endOffset);
+}
+
+void LineEditAccessible::removeSelection(int selectionIndex)
+{
+    if (selectionIndex == 0)
+        lineEdit()->deselect();
+}
+
+void LineEditAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
+{
+    if (selectionIndex == 0)
+        lineEdit()->setSelection(startOffset, endOffset - startOffset);
+}
+
+int LineEditAccessible::cursorPosition() const
+{
+    return lineEdit()->cursorPosition();
+}
+
+void LineEditAccessible::setCursorPosition(int position)
+{
+    lineEdit()->setCursorPosition(position);
+}
+
+QString LineEditAccessible::text(int startOffset, int endOffset) const
+{
+    if (startOffset > endOffset)
+        return {};
+    return lineEdit()->text().mid(startOffset, endOffset - startOffset);
+}
+
+int LineEditAccessible::characterCount() const
+{
+    return static_cast<int>(lineEdit()->text().size());
+}
+
+QRect LineEditAccessible::characterRect(int offset) const
+{
+    const QString text = lineEdit()->text();
+    if (offset < 0 || offset >= text.size())
+        return {};
+    // Only the cursor's rectangle is public; a character stands its advance away from it.
+    const QRect cursor = lineEdit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int cursorAt = lineEdit()->cursorPosition();
+    const QFontMetrics metrics(lineEdit()->font());
+    const int left = offset >= cursorAt ? cursor.x() + metrics.horizontalAdvance(text.mid(cursorAt, offset - cursorAt))
+                                        : cursor.x() - metrics.horizontalAdvance(text.mid(offset, cursorAt - offset));
+    return {lineEdit()->mapToGlobal(QPoint(left, cursor.y())),
+            QSize(metrics.horizontalAdvance(text.at(offset)), cursor.height())};
+}
+
+int LineEditAccessible::offsetAtPoint(const QPoint &point) const
+{
+    return lineEdit()->cursorPositionAt(lineEdit()->mapFromGlobal(point));
+}
+
+void LineEditAccessible::scrollToSubstring(int startIndex, int endIndex)
+{
+    lineEdit()->setCursorPosition(endIndex);
+    lineEdit()->setCursorPosition(startIndex);
+}
+
+QString LineEditAccessible::attributes(int, int *startOffset, int *endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
+void LineEditAccessible::deleteText(int startOffset, int endOffset)
+{
+    replaceText(startOffset, endOffset, QString());
+}
+
+void LineEditAccessible::insertText(int offset, const QString &text)
+{
+    replaceText(offset, offset, text);
+}
+
+void LineEditAccessible::replaceText(int startOffset, int endOffset, const QString &text)
+{
+    if (lineEdit()->isReadOnly() || startOffset < 0 || startOffset > endOffset || endOffset > characterCount())
+        return;
+    lineEdit()->setText(lineEdit()->text().replace(startOffset, endOffset - startOffset, text));
+}
