@@ -114,6 +114,10 @@ void TestSettingsDialog::opensWithTheDesignFiguresAndFreshRows()
     QVERIFY(open());
     for (int n = 1; n <= 3; ++n)
         QCOMPARE(figure(n)->text(), QStringLiteral("10"));
+    // A screen reader reads a figure run by run: it is one run, or "10" is heard as "1".
+    int runStart = -1, runEnd = -1;
+    QAccessible::queryAccessibleInterface(figure(1))->textInterface()->attributes(1, &runStart, &runEnd);
+    QCOMPARE(std::pair(runStart, runEnd), std::pair(0, 2));
     QCOMPARE(row("Label8"), gnp);
     QCOMPARE(row("Label10"), QString::fromLatin1(population));
     QCOMPARE(m_window->settingsDialog()->accessibleDescription(),
