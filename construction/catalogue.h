@@ -71,3 +71,7 @@ const BuildingKind *findKind(double number);
 // What stands on a lot whose picture is the given kind: the kind's name, or
 // bare land for picture 0.
 std::string_view standingName(int picture);
+
+// The price as the kind's tool tip writes it: "50＄" for "団地1　50＄", and for
+// kind 29 the 50 it shows rather than the 30 it charges.
+std::string_view shownPrice(const BuildingKind &kind);

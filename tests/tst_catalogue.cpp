@@ -91,6 +91,8 @@ void TestCatalogue::pricesMatchTheirLabelsExceptLowDensityIndustry()
                && label.at(label.size() - 1 - digits).unicode() < 0x80)
             ++digits;
         const int labelled = label.right(digits).toInt();
+        const std::string_view shown = shownPrice(kind);
+        QCOMPARE(QString::fromUtf8(shown.data(), qsizetype(shown.size())), label.right(digits) + QChar(0xFF04));
         if (kind.number == 29)
             QCOMPARE(std::pair(labelled, kind.price), std::pair(50, 30));
         else

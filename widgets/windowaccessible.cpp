@@ -6,28 +6,37 @@ namespace {
 
 QAccessibleInterface *windowFactory(const QString &className, QObject *object)
 {
-    // Qt's own widgets, message boxes among them, keep the interfaces Qt gives
-    // them: only a window whose nearest known class is QWidget comes here.
-    if (className != QLatin1String("QWidget") || !object || !object->isWidgetType())
+    // Only the game's own windows, made straight from QWidget, asked for by
+    // their own class before any factory of Qt's: Qt's windows, message
+    // boxes among them, keep the interfaces Qt gives them.
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    const QMetaObject *type = object->metaObject();
+    if (className != QLatin1String(type->className()) || type->superClass() != &QWidget::staticMetaObject)
         return nullptr;
     auto *window = static_cast<QWidget *>(object);
-    if (!window->isWindow())
-        return nullptr;
-    switch (window->windowType()) {
-    case Qt::Tool:
-        return new WindowAccessible(window, QAccessible::Dialog);
-    case Qt::Dialog:
-        return new WindowAccessible(window, QAccessible::Window);
-    default:
-        return nullptr;
-    }
+    return window->isWindow() ? new WindowAccessible(window) : nullptr;
 }
 
 } // namespace
 
-WindowAccessible::WindowAccessible(QWidget *window, QAccessible::Role role)
-    : QAccessibleWidget(window, role)
+WindowAccessible::WindowAccessible(QWidget *window)
+    : QAccessibleWidget(window)
 {
+}
+
+QAccessible::Role WindowAccessible::role() const
+{
+    // Asked each time: Qt may make the interface while the frame style is
+    // still being set, as Qt 6.8 does.
+    switch (widget()->windowType()) {
+    case Qt::Tool:
+        return QAccessible::Dialog;
+    case Qt::Dialog:
+        return QAccessible::Window;
+    default:
+        return QAccessibleWidget::role();
+    }
 }
 
 void WindowAccessible::install()

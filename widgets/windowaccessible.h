@@ -11,11 +11,14 @@ class QWidget;
 // dialogs to it, and its main window a frame.
 class WindowAccessible : public QAccessibleWidget {
 public:
-    WindowAccessible(QWidget *window, QAccessible::Role role);
+    explicit WindowAccessible(QWidget *window);
 
-    // Makes every top-level plain widget window answer with this interface;
-    // installing twice is harmless.
+    // Makes every window made straight from QWidget answer with this
+    // interface. Before anything asks for such a window's interface, or it
+    // gets a plain one; installing twice is harmless.
     static void install();
+
+    QAccessible::Role role() const override;
 
     // Gives the window and everything in it new accessible identities. Qt
     // 6.4 tells a screen reader only that a widget begins "showing", never

@@ -29,6 +29,7 @@ void makeFixedToolWindow(QWidget &window, QSize clientSize)
 
 void makeBorderless(QWidget &window, QSize clientSize)
 {
+    WindowAccessible::install();
     window.setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     window.setFixedSize(clientSize);
     // While the splash is the only window, closing it must end the program.

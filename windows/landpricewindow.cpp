@@ -11,10 +11,10 @@
 LandPriceWindow::LandPriceWindow(QWidget *parent)
     : QWidget(parent)
 {
+    WindowFrame::makeFixedToolWindow(*this, twipsSize(3120, 1455));
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("地価"));
-    WindowFrame::makeFixedToolWindow(*this, twipsSize(3120, 1455));
 
     Controls::addLabel(this, QStringLiteral("Label26"), QStringLiteral("合計地価"), twips(120, 240, 855, 255));
     m_value = Controls::addLabel(this, QStringLiteral("Label27"), QStringLiteral("Label27"),

@@ -38,10 +38,10 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     : QWidget(parent)
     , m_town(town)
 {
+    WindowFrame::makeFixedToolWindow(*this, twipsSize(3465, 2955));
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("建設物購入"));
-    WindowFrame::makeFixedToolWindow(*this, twipsSize(3465, 2955));
 
     const QString question = QStringLiteral("この建物をどこに建てますか？");
     Controls::addLabel(this, QStringLiteral("Label1"), question, twips(480, 120, 2535, 255));

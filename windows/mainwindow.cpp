@@ -59,9 +59,9 @@ QString fromUtf8(std::string_view text)
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
+    WindowFrame::makeFixedDialog(*this, twipsSize(8130, 5625));
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("VELDORAKS   kestavine    "));
-    WindowFrame::makeFixedDialog(*this, twipsSize(8130, 5625));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kWindowBlue);
     colours.setColor(QPalette::WindowText, kTextOnBlue);
@@ -123,8 +123,10 @@ void MainWindow::buildPalette()
         button->setIcon(QIcon(new PixelArtIconEngine(PixelArt::tile(n))));
         button->setIconSize(QSize(32, 32));
         button->setToolTip(fromUtf8(kind.toolTip));
-        // The tool tip, heard as the button's description, tells the price.
         button->setAccessibleName(fromUtf8(kind.name));
+        // Heard after the name; the whole tool tip would repeat the name, and
+        // a screen reader may drop a description too like the name.
+        button->setAccessibleDescription(fromUtf8(shownPrice(kind)));
         connect(button, &QPushButton::clicked, this, [this, n] { openLotPicker(n); });
         if (n > 1)
             setTabOrder(m_kindButtons[static_cast<std::size_t>(n - 2)], button);

@@ -43,10 +43,10 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     : QWidget(parent)
     , m_town(town)
 {
+    WindowFrame::makeFixedToolWindow(*this, twipsSize(4800, 3375));
     setObjectName(QStringLiteral("Form5"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("基本設定"));
-    WindowFrame::makeFixedToolWindow(*this, twipsSize(4800, 3375));
 
     QLabel *taxCaption = addLabel(this, 1, QStringLiteral("消費税"), twips(120, 120, 615, 255));
     m_tax = addFigure(this, 1, twips(840, 120, 735, 270));

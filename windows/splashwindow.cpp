@@ -17,9 +17,9 @@
 SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent)
 {
+    WindowFrame::makeBorderless(*this, twipsSize(8580, 5280));
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    WindowFrame::makeBorderless(*this, twipsSize(8580, 5280));
 
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("Image1"));
