@@ -2,6 +2,7 @@
 # Sets up a Debian 12 machine for kestavine, builds it, and plays or tests it.
 #   bash tools/setup.sh play            install what is missing, build the game alone, start it
 #   bash tools/setup.sh test            install what is missing, build, run every test
+#   bash tools/setup.sh package         build the game's Debian package, build/kestavine_*.deb
 #   bash tools/setup.sh sanitize        the tests again, built with ASan and UBSan
 #   bash tools/setup.sh fuzz [seconds]  run each fuzz target for a while (default 20 s)
 #   bash tools/setup.sh reproduce       build the package twice, differently, and compare
@@ -26,8 +27,8 @@ packages=("${build_packages[@]}")
 case "$mode" in
 test | sanitize) packages+=("${test_packages[@]}") ;;
 fuzz) packages+=(clang libclang-rt-dev) ;;
-# The package's dependencies come from dpkg-shlibdeps; the second build runs
-# under a German locale, compiled from the locales package's sources.
+# Packs twice from a clone and a tarball that git makes; the second build
+# runs under a German locale, compiled from the locales package's sources.
 reproduce) packages+=(dpkg-dev locales git) ;;
 # A distribution's build: debhelper, and the same packages as Build-Depends.
 dh) packages+=("${test_packages[@]}" debhelper git) ;;
@@ -40,6 +41,8 @@ esac
 # 13 run builds a root of its own.
 case "$mode" in
 test) packages+=(dpkg-dev lintian appstream) ;;
+# The package's dependencies come from dpkg-shlibdeps.
+package) packages+=(dpkg-dev) ;;
 debian13) packages+=(debootstrap) ;;
 esac
 
@@ -105,6 +108,10 @@ test)
     build "$top/build" -DBUILD_TESTING=ON -DKESTAVINE_PACKAGE_TEST=ON
     run_tests "$top/build"
     ;;
+package)
+    build "$top/build" -DBUILD_TESTING=OFF
+    cmake --build "$top/build" --target package
+    ;;
 sanitize)
     # Without the package test: it would pack a sanitized program; the normal run covers it.
     build "$top/build-sanitize" -DKESTAVINE_SANITIZE=ON -DKESTAVINE_PACKAGE_TEST=OFF
@@ -139,7 +146,7 @@ debian13)
     exec bash "$top/tools/debian13.sh"
     ;;
 *)
-    echo "usage: bash tools/setup.sh play|test|sanitize|fuzz [seconds]|reproduce|dh|debian13|build-depends" >&2
+    echo "usage: bash tools/setup.sh play|test|package|sanitize|fuzz [seconds]|reproduce|dh|debian13|build-depends" >&2
     exit 2
     ;;
 esac
