@@ -25,6 +25,7 @@ version=$(sed -n 's/^kestavine \([0-9.]*\), .*/\1/p' "$top/NEWS" | head -n 1)
 
 # The German locale, compiled here so that the machine needs none installed;
 # localedef answers 1 for mere warnings, so the compiled locale is what counts.
+mkdir "$scratch/locale"
 localedef -i de_DE -f UTF-8 "$scratch/locale/de_DE.UTF-8" >/dev/null 2>&1 || true
 [ "$(LOCPATH=$scratch/locale LC_ALL=de_DE.UTF-8 locale decimal_point 2>/dev/null)" = , ] \
     || fail "could not compile the de_DE.UTF-8 locale (is the locales package installed?)"

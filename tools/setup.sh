@@ -31,7 +31,7 @@ fuzz) packages+=(clang libclang-rt-dev) ;;
 # runs under a German locale, compiled from the locales package's sources.
 reproduce) packages+=(dpkg-dev locales git) ;;
 # A distribution's build: debhelper, and the same packages as Build-Depends.
-dh) packages+=("${test_packages[@]}" debhelper git) ;;
+dh) packages+=("${test_packages[@]}" debhelper git lintian) ;;
 build-depends)
     echo "${build_packages[*]} ${test_packages[*]}"
     exit 0
