@@ -47,7 +47,9 @@ Package: kestavine
 Architecture: any
 Depends: \${shlibs:Depends}, \${misc:Depends}
 Description: small town-building game on a diamond of 25 lots
- A check that the game packages with plain debhelper.
+ Buy houses, shops, offices, roads, railway track and factories and place
+ them on a 5 x 5 diamond of lots; every second the town runs a year of
+ accounts by itself. The game's text is Japanese.
 EOF
 cat >"$source/debian/changelog" <<EOF
 kestavine ($version-1) unstable; urgency=medium
@@ -79,6 +81,8 @@ desktop=$scratch/root/usr/share/applications/com.veldoraks.kestavine.desktop
 # Only the distribution's own changelog and copyright.
 ls "$scratch/root/usr/share/doc/kestavine"
 [ ! -e "$scratch/root/usr/share/doc/kestavine/changelog.gz" ] || fail "the package holds upstream's Debian changelog too"
+# The throwaway changelog closes no bug, as a first upload's would.
 echo "lintian $(lintian --version | awk '{ print $2 }') on $(basename "$deb"):"
-lintian --fail-on error,warning --display-info "$deb" || fail "lintian found errors or warnings"
+lintian --fail-on error,warning --display-info --suppress-tags initial-upload-closes-no-bugs "$deb" \
+    || fail "lintian found errors or warnings"
 echo "dh: a plain debhelper package built and passed its tests in $((SECONDS - started)) s"
