@@ -41,8 +41,8 @@ esac
 # 13 run builds a root of its own.
 case "$mode" in
 test) packages+=(dpkg-dev lintian appstream) ;;
-# The package's dependencies come from dpkg-shlibdeps.
-package) packages+=(dpkg-dev) ;;
+# The package's dependencies come from dpkg-shlibdeps, its dates from git.
+package) packages+=(dpkg-dev git) ;;
 debian13) packages+=(debootstrap) ;;
 esac
 
