@@ -37,10 +37,10 @@ build-depends)
     exit 0
     ;;
 esac
-# The package test builds the .deb and checks it as Debian would; the Debian
-# 13 run builds a root of its own.
+# The package test builds the .deb and checks it as Debian would, dated by
+# git; the Debian 13 run builds a root of its own.
 case "$mode" in
-test) packages+=(dpkg-dev lintian appstream) ;;
+test) packages+=(dpkg-dev lintian appstream git) ;;
 # The package's dependencies come from dpkg-shlibdeps, its dates from git.
 package) packages+=(dpkg-dev git) ;;
 debian13) packages+=(debootstrap) ;;
