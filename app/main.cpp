@@ -20,7 +20,10 @@ int main(int argc, char *argv[])
 {
     preferXWayland();
     QApplication app(argc, argv);
+    // The application name is the window's class (WM_CLASS), which the desktop
+    // entry names as StartupWMClass; on Wayland the app id is the entry's name.
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESTAVINE_APP_ID));
 
     auto *splash = new SplashWindow;
     splash->show();

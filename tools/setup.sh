@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for kestavine, builds it, and plays or tests it.
-#   bash tools/setup.sh play            install what is missing, build, start the game
+#   bash tools/setup.sh play            install what is missing, build the game alone, start it
 #   bash tools/setup.sh test            install what is missing, build, run every test
+#   bash tools/setup.sh package         build the game's Debian package, build/kestavine_*.deb
 #   bash tools/setup.sh sanitize        the tests again, built with ASan and UBSan
 #   bash tools/setup.sh fuzz [seconds]  run each fuzz target for a while (default 20 s)
+#   bash tools/setup.sh reproduce       build the package twice, differently, and compare
+#   bash tools/setup.sh dh              build a Debian package with plain debhelper, offline
 #   bash tools/setup.sh debian13        the test command and lintian on a Debian 13 root
+#   bash tools/setup.sh build-depends   print what building and testing need (installs nothing)
 # Installs only packages that are missing and builds incrementally, so a
 # second run starts at once.
 set -euo pipefail
@@ -12,19 +16,34 @@ set -euo pipefail
 mode=${1:-play}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# The game's font is cut from fonts-noto-cjk with python3-fonttools at build time.
-packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk python3-fonttools)
-case "$mode" in
-# openbox: windows as the player sees them, framed by a real window manager.
-# locales: the font test compiles Chinese and Korean locales of its own.
+# What the game is built from: the game's font is cut from fonts-noto-cjk
+# with python3-fonttools at build time.
+build_packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk python3-fonttools)
+# What the tests use. xvfb, openbox, x11-utils: windows as the player sees
+# them, on a virtual X server and framed by a real window manager. locales:
+# the font test compiles Chinese and Korean locales of its own.
 # qt6-base-private-dev: a test switches accessibility on, as a screen reader does.
-test | sanitize) packages+=(xvfb xauth x11-utils file openbox locales qt6-base-private-dev) ;;
-fuzz) packages+=(clang libclang-rt-dev) ;;
-esac
-# The package test builds the .deb and checks it as Debian would; the Debian
-# 13 run builds a root of its own.
+test_packages=(xvfb xauth x11-utils file openbox locales qt6-base-private-dev)
+packages=("${build_packages[@]}")
 case "$mode" in
-test) packages+=(dpkg-dev lintian appstream) ;;
+test | sanitize) packages+=("${test_packages[@]}") ;;
+fuzz) packages+=(clang libclang-rt-dev) ;;
+# Packs twice from a clone and a tarball that git makes; the second build
+# runs under a German locale, compiled from the locales package's sources.
+reproduce) packages+=(dpkg-dev locales git) ;;
+# A distribution's build: debhelper, and the same packages as Build-Depends.
+dh) packages+=("${test_packages[@]}" debhelper git lintian) ;;
+build-depends)
+    echo "${build_packages[*]} ${test_packages[*]}"
+    exit 0
+    ;;
+esac
+# The package test builds the .deb and checks it as Debian would, dated by
+# git; the Debian 13 run builds a root of its own.
+case "$mode" in
+test) packages+=(dpkg-dev lintian appstream git) ;;
+# The package's dependencies come from dpkg-shlibdeps, its dates from git.
+package) packages+=(dpkg-dev git) ;;
 debian13) packages+=(debootstrap) ;;
 esac
 
@@ -41,17 +60,30 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# build DIR [cmake options...]: configure once (every time in CI), then build.
+# configured DIR [cmake options...]: whether DIR's cache already holds each
+# -DNAME=VALUE given.
+configured() {
+    local cache=$1/CMakeCache.txt option
+    shift
+    [ -f "$cache" ] || return 1
+    for option in "$@"; do
+        option=${option#-D}
+        grep -q "^${option%%=*}:[A-Z]*=${option#*=}\$" "$cache" || return 1
+    done
+}
+
+# build DIR [cmake options...]: configure when the options are new (and every
+# time in CI), then build.
 build() {
     local dir=$1
     shift
-    local options=(-S "$top" -B "$dir" -G Ninja "$@")
+    local options=("$@")
     # CI treats every warning as an error; at home a warning should not stop play.
     if [ "${CI:-}" = true ]; then
         options+=(-DKESTAVINE_WERROR=ON)
     fi
-    if [ ! -f "$dir/CMakeCache.txt" ] || [ "${CI:-}" = true ]; then
-        cmake "${options[@]}" >/dev/null
+    if ! configured "$dir" "${options[@]}" || [ "${CI:-}" = true ]; then
+        cmake -S "$top" -B "$dir" -G Ninja "${options[@]}" >/dev/null
     fi
     cmake --build "$dir" --parallel
 }
@@ -70,20 +102,24 @@ run_tests() {
 
 case "$mode" in
 play)
-    build "$top/build"
+    build "$top/build" -DBUILD_TESTING=OFF
     exec "$top/build/app/kestavine"
     ;;
 test)
-    build "$top/build"
+    build "$top/build" -DBUILD_TESTING=ON -DKESTAVINE_PACKAGE_TEST=ON
     run_tests "$top/build"
     ;;
+package)
+    build "$top/build" -DBUILD_TESTING=OFF
+    cmake --build "$top/build" --target package
+    ;;
 sanitize)
-    build "$top/build-sanitize" -DKESTAVINE_SANITIZE=ON
+    # Without the package test: it would pack a sanitized program; the normal run covers it.
+    build "$top/build-sanitize" -DKESTAVINE_SANITIZE=ON -DKESTAVINE_PACKAGE_TEST=OFF
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions=$top/tests/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    # The package test packs and starts a sanitized program; the normal run covers it.
-    run_tests "$top/build-sanitize" --exclude-regex package
+    run_tests "$top/build-sanitize"
     ;;
 fuzz)
     seconds=${2:-20}
@@ -101,11 +137,17 @@ fuzz)
         grep -E '^Done' "$log"
     done
     ;;
+reproduce)
+    exec bash "$top/tools/reproduce.sh"
+    ;;
+dh)
+    exec bash "$top/tools/dhbuild.sh"
+    ;;
 debian13)
     exec bash "$top/tools/debian13.sh"
     ;;
 *)
-    echo "usage: bash tools/setup.sh play|test|sanitize|fuzz [seconds]|debian13" >&2
+    echo "usage: bash tools/setup.sh play|test|package|sanitize|fuzz [seconds]|reproduce|dh|debian13|build-depends" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Builds the Debian package of this commit twice, as differently as a second
+# builder would, and checks that the two .deb files are the same bytes:
+#   first:  a clone (the date comes from git), umask 022, LANG=C
+#   second: the release tarball that git archive makes (the date comes from the
+#           tarball), in another folder, umask 002, LANG=de_DE.UTF-8, minutes later
+# Each runs the README's package command with no SOURCE_DATE_EPOCH set.
+#   bash tools/setup.sh reproduce     (installs what it needs, then runs this)
+# Builds the last commit: changes not yet committed are in neither build.
+set -euo pipefail
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+started=$SECONDS
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+fail() {
+    echo "reproduce: $*" >&2
+    exit 1
+}
+
+commit=$(git -C "$top" rev-parse HEAD)
+commit_time=$(git -C "$top" log -1 --format=%ct "$commit")
+version=$(sed -n 's/^kestavine \([0-9.]*\), .*/\1/p' "$top/NEWS" | head -n 1)
+
+# The German locale, compiled here so that the machine needs none installed;
+# localedef answers 1 for mere warnings, so the compiled locale is what counts.
+mkdir "$scratch/locale"
+localedef -i de_DE -f UTF-8 "$scratch/locale/de_DE.UTF-8" >/dev/null 2>&1 || true
+[ "$(LOCPATH=$scratch/locale LC_ALL=de_DE.UTF-8 locale decimal_point 2>/dev/null)" = , ] \
+    || fail "could not compile the de_DE.UTF-8 locale (is the locales package installed?)"
+
+# package NAME SOURCE UMASK LANG: the README's package command in SOURCE.
+package() {
+    local name=$1 source=$2 mask=$3 language=$4
+    echo "== $name: $source, umask $mask, LANG=$language, $(date -u +%H:%M:%S)"
+    (
+        cd "$source"
+        umask "$mask"
+        # No SOURCE_DATE_EPOCH, no LC_* and no LANGUAGE: nothing but LANG sets the locale.
+        env -i PATH="$PATH" HOME="$HOME" CI="${CI:-}" LOCPATH="$scratch/locale" LANG="$language" \
+            bash tools/setup.sh package
+    ) >"$scratch/$name.log" 2>&1 || { tail -n 40 "$scratch/$name.log"; fail "the $name build failed"; }
+    cp "$source"/build/kestavine_*.deb "$scratch/$name.deb"
+}
+
+git clone -q "$top" "$scratch/a/kestavine"
+git -C "$scratch/a/kestavine" checkout -q --detach "$commit"
+package first "$scratch/a/kestavine" 022 C
+
+# The release recipe of the README.
+mkdir -p "$scratch/elsewhere/b"
+git -C "$top" archive --format=tar.gz --prefix="kestavine-$version/" -o "$scratch/kestavine-$version.tar.gz" "$commit"
+tar -xzf "$scratch/kestavine-$version.tar.gz" -C "$scratch/elsewhere/b"
+package second "$scratch/elsewhere/b/kestavine-$version" 002 de_DE.UTF-8
+
+sha256sum "$scratch/first.deb" "$scratch/second.deb" | sed "s|$scratch/||"
+# The files carry the commit's time, not a time of either build.
+first_file_time=$(dpkg-deb --fsys-tarfile "$scratch/first.deb" | TZ=UTC tar -tv --full-time | awk 'NR == 1 { print $4, $5 }')
+[ "$first_file_time" = "$(TZ=UTC date -d "@$commit_time" '+%Y-%m-%d %H:%M:%S')" ] \
+    || fail "the package's files are dated $first_file_time, not at the commit"
+if ! cmp -s "$scratch/first.deb" "$scratch/second.deb"; then
+    # Where they differ: the members' headers, the files' modes and dates, their sums.
+    for name in first second; do
+        {
+            ar tvO "$scratch/$name.deb"
+            dpkg-deb --fsys-tarfile "$scratch/$name.deb" | TZ=UTC tar -tv --full-time
+            dpkg-deb --ctrl-tarfile "$scratch/$name.deb" | tar -xO ./md5sums
+        } >"$scratch/$name.contents"
+    done
+    diff "$scratch/first.contents" "$scratch/second.contents" || true
+    fail "the two packages differ"
+fi
+echo "reproduce: the same package twice ($(basename "$(ls "$scratch"/a/kestavine/build/kestavine_*.deb)")), in $((SECONDS - started)) s"
