@@ -101,7 +101,7 @@ attach() { # attach TYPE DIR OPTIONS
     mount -t "$1" -o "$3" "$1" "$root/$2"
 }
 
-echo "== debootstrap $release from $mirror"
+echo "== debootstrap $release from the mirror this machine uses"
 debootstrap --variant=minbase "$release" "$root" "$mirror" >"$log" 2>&1 || {
     tail -n 30 "$log"
     fail "debootstrap failed"
