@@ -6,9 +6,11 @@
 #   bash tools/setup.sh sanitize        the tests again, built with ASan and UBSan
 #   bash tools/setup.sh fuzz [seconds]  run each fuzz target for a while (default 20 s)
 #   bash tools/setup.sh reproduce       build the package twice, differently, and compare
+#   bash tools/setup.sh reproduce windows  the same for the Windows zip and installer
 #   bash tools/setup.sh dh              build a Debian package with plain debhelper, offline
 #   bash tools/setup.sh debian13        the test command and lintian on a Debian 13 root
 #   bash tools/setup.sh windows         the game for Windows (zip, installer), tested under Wine
+#   bash tools/setup.sh windows release the Windows zip and installer alone
 #   bash tools/setup.sh build-depends   print what building and testing need (installs nothing)
 # Installs only packages that are missing and builds incrementally, so a
 # second run starts at once.
@@ -145,7 +147,7 @@ fuzz)
     done
     ;;
 reproduce)
-    exec bash "$top/tools/reproduce.sh"
+    exec bash "$top/tools/reproduce.sh" "${@:2}"
     ;;
 dh)
     exec bash "$top/tools/dhbuild.sh"
@@ -156,8 +158,14 @@ debian13)
 windows)
     # Qt is built once and kept in this cache, outside the clone, for later runs.
     qt=$(bash "$top/tools/windows/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
-    build "$top/build-windows" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DKESTAVINE_PACKAGE_TEST=ON \
+    options=(-DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" -DCMAKE_BUILD_TYPE=Release)
+    # "windows release" makes the zip and the installer alone.
+    if [ "${2:-}" = release ]; then
+        build "$top/build-windows" "${options[@]}" -DBUILD_TESTING=OFF
+        cmake --build "$top/build-windows" --target windows_release
+        exit 0
+    fi
+    build "$top/build-windows" "${options[@]}" -DBUILD_TESTING=ON -DKESTAVINE_PACKAGE_TEST=ON \
         "-DCMAKE_CROSSCOMPILING_EMULATOR=$top/tools/windows/wine.sh;$qt"
     cmake --build "$top/build-windows" --target windows_release
     exec bash "$top/tools/windows/winetests.sh" "$top/build-windows"
