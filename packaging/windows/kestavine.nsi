@@ -4,10 +4,10 @@
 ; the uninstaller removes exactly what was installed. The build defines:
 ;   VERSION, PUBLISHER, ICON (the game's), STAGE (the laid-out folder), FILES
 ;   (its file lists and size, written by bundle.cmake) and OUTFILE.
-Unicode true
+; A 64-bit installer, for a 64-bit game: it runs where the game runs.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 ManifestDPIAware true
-RequestExecutionLevel user
 Name "kestavine"
 OutFile "${OUTFILE}"
 BrandingText "kestavine ${VERSION}"
@@ -44,7 +44,11 @@ VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "LegalCopyright" "${PUBLISHER}, MIT licence"
 
 Function .onInit
+    ; The install mode picks the folder unless /D= named one.
+    StrCpy $0 $INSTDIR
     !insertmacro MULTIUSER_INIT
+    StrCmp $0 "" +2
+    StrCpy $INSTDIR $0
 FunctionEnd
 
 Function un.onInit
