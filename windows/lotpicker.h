@@ -1,5 +1,7 @@
 #pragma once
 
+#include "field.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -28,7 +30,7 @@ private:
     void placeOn(int lot);
 
     TownState &m_town;
-    std::array<QPushButton *, 25> m_lotButtons{};
+    std::array<QPushButton *, kLotCount> m_lotButtons{};
     SpokenNotice *m_notice = nullptr;
     // Until a kind button writes the kind, nothing can be built.
     QString m_chosenKind = QStringLiteral("Text1");

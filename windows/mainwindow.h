@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue.h"
 #include "simulationclock.h"
 #include "townstate.h"
 
@@ -17,7 +18,7 @@ class QRadioButton;
 class SettingsDialog;
 class TownView;
 
-// The game's one lasting window: the town, the palette of 30 kinds, the
+// The game's one lasting window: the town, the palette of kinds, the
 // balance, population and year, the clock options and the four commands.
 // It owns the town and its clock; the secondary windows it opens never
 // outlive it.
@@ -62,7 +63,7 @@ private:
     QLabel *m_balance = nullptr;
     QLabel *m_population = nullptr;
     QLabel *m_year = nullptr;
-    std::array<QPushButton *, 30> m_kindButtons{};
+    std::array<QPushButton *, kKindCount> m_kindButtons{};
     QRadioButton *m_stopOption = nullptr;
     QRadioButton *m_startOption = nullptr;
     QPointer<LotPicker> m_lotPicker;

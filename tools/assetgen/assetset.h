@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+struct BuildingKind;
+
 // Every picture the game embeds, drawn and encoded in its stored format.
 class AssetSet {
 public:
@@ -13,11 +15,8 @@ public:
         QByteArray bytes;
     };
 
-    // Bits per pixel each kind picture is stored with.
-    static int kindDepth(int kind);
-    // Pixels a kind picture paints above its plot.
-    static int kindOverhang(int kind);
-
-    static QImage kindPicture(int kind);
+    static QImage kindPicture(const BuildingKind &kind);
+    // Pixels a picture paints outside its tile's diamond.
+    static int overhang(const QImage &picture);
     static QList<File> files();
 };
