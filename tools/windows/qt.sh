@@ -5,9 +5,9 @@
 # The source is the same version as the build machine's Qt, whose moc, rcc and
 # uic serve as the host tools. It is fetched with a source list of its own in
 # CACHE (made from the machine's apt sources, which stay untouched), and apt
-# checks its signatures. The installed Qt is kept in CACHE under a name made of
-# the version and a hash of this recipe, so a new version or a changed recipe
-# builds anew and an unchanged one is reused. Only what the game and its tests
+# checks its signatures. The installed Qt is kept in CACHE, in a folder named
+# by its version and marked with a hash of this recipe, so a new version or a
+# changed recipe builds anew and an unchanged one is reused. Only what the game and its tests
 # use is built: Core, Gui, Widgets, Test, the windows platform plugin, the
 # style plugin and the ico image plugin, with Qt's bundled zlib, libpng, pcre2,
 # FreeType and HarfBuzz.
@@ -17,9 +17,9 @@ cache=$(mkdir -p "$1" && cd "$1" && pwd)
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 upstream=${version%%+*}
-recipe=$(cat "$here/qt.sh" "$here/mingw-w64-x86_64.cmake" | sha256sum | cut -c1-12)
-prefix=$cache/qt-$upstream-mingw-$recipe
-if [ -f "$prefix/.complete" ]; then
+recipe=$(cat "$here/qt.sh" "$here/mingw-w64-x86_64.cmake" | sha256sum | cut -c1-16)
+prefix=$cache/qt-$upstream-mingw
+if [ "$(cat "$prefix/.recipe" 2>/dev/null)" = "$recipe" ]; then
     echo "$prefix"
     exit 0
 fi
@@ -49,12 +49,24 @@ fi
 work=$cache/work
 rm -rf "$work" && mkdir -p "$work"
 dpkg-source -q -x "$source_dir/qt6-base_$version.dsc" "$work/qtbase" >>"$log" 2>&1
-# Debian leaves out the Wintab headers that Qt bundles; Wine's (LGPL 2.1) serve.
-mkdir -p "$work/qtbase/src/3rdparty/wintab"
-cp /usr/include/wine/wine/windows/wintab.h /usr/include/wine/wine/windows/pktdef.h \
-    "$work/qtbase/src/3rdparty/wintab/"
+# Debian leaves out the Wintab headers that Qt bundles; Wine's (LGPL 2.1)
+# serve, with the few macros of Wine's own headers they use.
+wintab=$work/qtbase/src/3rdparty/wintab
+mkdir -p "$wintab/wine"
+cp /usr/include/wine/wine/windows/pktdef.h "$wintab/"
+cp /usr/include/wine/wine/windows/wintab.h "$wintab/wine/"
+cat >"$wintab/wintab.h" <<'EOF'
+/* Wine's Wintab header, with the Wine macros it names its A/W variants by
+   and the calling convention that the original header calls API. */
+#include <windows.h>
+#define WINELIB_NAME_AW(name) name##W
+#define DECL_WINELIB_TYPE_AW(type) typedef WINELIB_NAME_AW(type) type;
+#define API WINAPI
+#include "wine/wintab.h"
+EOF
 
-# The toolchain file stays beside the Qt built with it, which refers to it.
+# The toolchain file stays beside the Qt built with it: the game's build
+# chain-loads it from there.
 rm -rf "$prefix" && mkdir -p "$prefix"
 cp "$here/mingw-w64-x86_64.cmake" "$prefix/"
 # Host tools: the build machine's Qt of the same version.
@@ -80,9 +92,11 @@ nice -n 10 cmake -S "$work/qtbase" -B "$work/build" -G Ninja \
     >>"$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }
 nice -n 10 cmake --build "$work/build" --parallel 2 >>"$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }
 cmake --install "$work/build" >>"$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }
-# Qt's licence texts go into the game's zip, with where the source came from.
+# Qt's licence texts go into the game's zip, with Debian's copyright file
+# (which names what Qt bundles) and where the source came from.
 cp -r "$work/qtbase/LICENSES" "$prefix/LICENSES"
+cp "$work/qtbase/debian/copyright" "$prefix/LICENSES/debian-copyright"
 cp "$source_dir/qt6-base_$version.dsc" "$prefix/"
 rm -rf "$work"
-touch "$prefix/.complete"
+echo "$recipe" >"$prefix/.recipe"
 echo "$prefix"
