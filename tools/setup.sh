@@ -159,7 +159,7 @@ windows)
     # Qt is built once and kept in this cache, outside the clone, for later runs.
     qt=$(bash "$top/tools/windows/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
     options=(-DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
-        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$qt/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release)
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$qt/mingw-w64-x86_64.cmake")
     # "windows release" makes the zip and the installer alone.
     if [ "${2:-}" = release ]; then
         build "$top/build-windows" "${options[@]}" -DBUILD_TESTING=OFF

@@ -30,6 +30,7 @@ pids+=($!)
 # A server that stays, and a prefix made before the first test: else Wine's
 # helpers, started by the first test, keep CTest's output pipe open until
 # its time runs out.
+mkdir -p "$WINEPREFIX"
 wineserver -p
 wineboot -i >/dev/null 2>&1
 cd "$build"
