@@ -48,6 +48,7 @@ function(kestavine_list_font_characters target)
     endif()
     set(list ${KESTAVINE_FONT_DIR}/${target}.txt)
     set_property(GLOBAL APPEND PROPERTY KESTAVINE_FONT_LISTS ${list})
+    set_property(GLOBAL APPEND PROPERTY KESTAVINE_FONT_LIBRARIES ${target})
     # Every library reads every game source: a header of one folder may
     # reach the program only through the units of another.
     add_custom_command(TARGET ${target} PRE_LINK
@@ -74,6 +75,11 @@ function(kestavine_add_game_font)
         COMMAND ${CMAKE_COMMAND} -E touch ${program_list}.stamp
         DEPENDS ${KESTAVINE_FONT_CUTTER} ${program_sources}
         VERBATIM)
+    # Every list is written before the font is cut; Makefiles need the
+    # order said between targets, Ninja follows the files.
+    get_property(libraries GLOBAL PROPERTY KESTAVINE_FONT_LIBRARIES)
+    add_custom_target(kestavine_font_characters DEPENDS ${program_list}.stamp)
+    add_dependencies(kestavine_font_characters ${libraries})
 
     get_property(lists GLOBAL PROPERTY KESTAVINE_FONT_LISTS)
     list(APPEND lists ${program_list})
@@ -85,11 +91,13 @@ function(kestavine_add_game_font)
         COMMENT "Making the game's font"
         VERBATIM)
     set_source_files_properties(${font} PROPERTIES QT_RESOURCE_ALIAS font/KestavineGothic-Regular.otf)
-    # The program list's own step is a part of this target, which runs it
-    # before the font is cut.
-    add_library(kestavine_gamefont STATIC ${program_list}.stamp)
+    add_library(kestavine_gamefont STATIC)
     qt_add_resources(kestavine_gamefont kestavine_font
         PREFIX /
         FILES ${font}
+        OUTPUT_TARGETS resource_targets
     )
+    foreach(resources IN LISTS resource_targets)
+        add_dependencies(${resources} kestavine_font_characters)
+    endforeach()
 endfunction()
