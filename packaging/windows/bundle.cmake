@@ -1,12 +1,18 @@
 # Lays the game out for Windows as Qt's deployment tool would, in STAGE:
 # kestavine.exe, the DLLs it needs beside it (found by reading the import
 # tables, recursively, from the exe and the plugins Qt loads at run time), the
-# plugins in their folders, and the licence texts under licences/. Everything
-# is stripped and dated at EPOCH, so two builds lay out the same bytes.
+# plugins in their folders, and the licence texts under licences/; and packs
+# that into ZIP. Everything is stripped and dated at the source's date, so two
+# builds give the same bytes.
 #   cmake -DPROGRAM=... -DQT_PREFIX=... -DRUNTIME_DIRS=DIR|DIR... -DOBJDUMP=... -DSTRIP=...
-#         -DSOURCE=... -DSTAGE=... -DFILES=... -DEPOCH=... -P bundle.cmake
+#         -DPYTHON=... -DSOURCE=... -DSTAGE=... -DFILES=... -DZIP=... -P bundle.cmake
 # FILES is the installer's file lists (see the end).
 cmake_minimum_required(VERSION 3.25)
+include(${SOURCE}/cmake/SourceDateEpoch.cmake)
+kestavine_source_date_epoch(${SOURCE} EPOCH)
+if(EPOCH STREQUAL "")
+    string(TIMESTAMP EPOCH "%s" UTC)
+endif()
 
 # The plugins Qt loads by name: the platform, the Windows 10/11 style and the
 # icon reader.
@@ -138,3 +144,6 @@ foreach(folder IN LISTS folders)
 endforeach()
 math(EXPR kilobytes "(${bytes} + 1023) / 1024")
 file(WRITE "${FILES}" "${install}!macroend\n${uninstall}!macroend\n!define KESTAVINE_SIZE_KB ${kilobytes}\n")
+
+execute_process(COMMAND "${PYTHON}" "${CMAKE_CURRENT_LIST_DIR}/makezip.py" "${STAGE}" "${ZIP}" kestavine ${EPOCH}
+                COMMAND_ERROR_IS_FATAL ANY)

@@ -139,10 +139,11 @@ void TestMainWindow::figuresAndCommandsStandWhereDesigned_data()
     QTest::addColumn<QColor>("background");
     const QColor window(128, 128, 255);
     const QColor value(192, 192, 255);
-    auto row = [](const char *name, int l, int t, int w, int h, const QString &caption, QColor colour) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QRect(l / 15, t / 15, w / 15, h / 15)
-                            << caption << colour;
+    auto row = [](const QString &name, int l, int t, int w, int h, const QString &caption, QColor colour) {
+        QTest::newRow(qPrintable(name)) << name << QRect(l / 15, t / 15, w / 15, h / 15) << caption << colour;
     };
+    using ControlNames::Command;
+    using ControlNames::commandButton;
     // Row numbers along the upper-right edge, column numbers along the upper-left one.
     row("Label1", 3480, 960, 135, 255, QStringLiteral("1"), window);
     row("Label5", 4440, 1920, 135, 255, QStringLiteral("5"), window);
@@ -157,10 +158,10 @@ void TestMainWindow::figuresAndCommandsStandWhereDesigned_data()
     row("Frame1", 5400, 1680, 1215, 1335, QStringLiteral("時間"), window);
     row("Option1", 120, 360, 975, 255, QStringLiteral("ストップ"), window);
     row("Option2", 120, 840, 975, 255, QStringLiteral("スタート"), window);
-    row("Command32", 6720, 2520, 1215, 375, QStringLiteral("基本設定"), QColor());
-    row("Command31", 5280, 3240, 2535, 615, QStringLiteral("地価"), QColor());
-    row("Command33", 5280, 3960, 2535, 615, QStringLiteral("終了"), QColor());
-    row("Command34", 5280, 4680, 2535, 615, QStringLiteral("ヘルプ"), QColor());
+    row(commandButton(Command::Settings), 6720, 2520, 1215, 375, QStringLiteral("基本設定"), QColor());
+    row(commandButton(Command::LandPrice), 5280, 3240, 2535, 615, QStringLiteral("地価"), QColor());
+    row(commandButton(Command::End), 5280, 3960, 2535, 615, QStringLiteral("終了"), QColor());
+    row(commandButton(Command::Help), 5280, 4680, 2535, 615, QStringLiteral("ヘルプ"), QColor());
     row("Line1", 5040, 0, 15, 7680, QString(), QColor());
 }
 

@@ -58,5 +58,12 @@ QList<AssetSet::File> AssetSet::files()
     }
     out.append({splashPictureFile(), BitmapEncoder::encode8Bit(SplashPicture::draw())});
     out.append({programIconFile(), IconEncoder::encode(ProgramIcon::images())});
+
+    QByteArray list = "# Written by kestavine_assetgen: the pictures that the program embeds.\n"
+                      "set(kestavine_picture_files\n";
+    for (const File &picture : out)
+        list += "    " + picture.path.toUtf8() + '\n';
+    list += ")\n";
+    out.append({QStringLiteral("pictures.cmake"), list});
     return out;
 }

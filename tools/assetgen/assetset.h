@@ -7,7 +7,8 @@
 
 struct BuildingKind;
 
-// Every picture the game embeds, drawn and encoded in its stored format.
+// Every picture the game embeds, drawn and encoded in its stored format, and
+// the list of them that the build embeds.
 class AssetSet {
 public:
     struct File {
@@ -18,5 +19,6 @@ public:
     static QImage kindPicture(const BuildingKind &kind);
     // Pixels a picture paints outside its tile's diamond.
     static int overhang(const QImage &picture);
+    // The pictures, then pictures.cmake, which lists them for the build.
     static QList<File> files();
 };
