@@ -8,8 +8,10 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 shift
 export WINEPREFIX=${WINEPREFIX:-$build/wine} WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
-# No menu entries or file associations on the build machine for what Wine installs.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-winemenubuilder.exe=d}
+# The menu entries and file associations that Wine makes for what is
+# installed in it go into the build folder, not the build machine's menus.
+# (Switching winemenubuilder off instead makes each program start 15 s late.)
+export XDG_DATA_HOME=$WINEPREFIX/xdg/data XDG_CONFIG_HOME=$WINEPREFIX/xdg/config
 pids=()
 display_file=$(mktemp)
 cleanup() {
