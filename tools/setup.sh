@@ -50,9 +50,10 @@ package) packages+=(dpkg-dev git) ;;
 debian13) packages+=(debootstrap) ;;
 # Qt for Windows is built from Debian's own source (dpkg-dev unpacks it;
 # libwine-dev has the Wintab headers it leaves out) with MinGW-w64, posix
-# threads; NSIS makes the installer; Wine on Xvfb with openbox runs the tests.
+# threads; NSIS makes the installer; Wine on Xvfb with openbox runs the tests;
+# the zip's dates come from git.
 windows)
-    packages+=(g++-mingw-w64-x86-64-posix dpkg-dev libwine-dev nsis wine wine64 xvfb xauth openbox)
+    packages+=(g++-mingw-w64-x86-64-posix dpkg-dev libwine-dev nsis wine wine64 xvfb xauth openbox git)
     ;;
 esac
 
