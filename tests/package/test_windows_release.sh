@@ -44,7 +44,7 @@ for needed in kestavine.exe platforms/qwindows.dll licences/kestavine-MIT.txt li
 done
 echo "the zip's $checked programs and DLLs import only DLLs in the zip or Windows' own"
 # Started from Explorer, a console program would open a console window too.
-"$objdump" -p "$folder/kestavine.exe" | grep -q 'Subsystem.*Windows GUI' || fail "kestavine.exe is a console program"
+"$objdump" -p "$folder/kestavine.exe" | grep 'Subsystem.*Windows GUI' >/dev/null || fail "kestavine.exe is a console program"
 
 drive_c=$WINEPREFIX/drive_c
 target=$drive_c/kestavine-release-test
