@@ -56,7 +56,7 @@ wine "$setup" /S /CurrentUser '/D=C:\kestavine-release-test'
 (cd "$target" && find . -type f ! -name uninstall.exe | sort) >"$scratch/installed"
 diff "$scratch/zipped" "$scratch/installed" || fail "the installer installed other files than the zip holds"
 [ -f "$menu/kestavine.lnk" ] || fail "no Start-menu entry in $menu"
-wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'uninstall.exe" /CurrentUser' \
+wine reg query "$key" /v UninstallString 2>/dev/null | grep 'uninstall.exe" /CurrentUser' >/dev/null \
     || fail "no uninstall entry in $key"
 echo "the installer installed the zip's $(wc -l <"$scratch/installed") files, a Start-menu entry and an uninstall entry"
 
