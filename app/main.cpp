@@ -5,6 +5,7 @@
 
 namespace {
 
+#ifdef Q_OS_LINUX
 // A Wayland compositor decides where windows go, but the game centres its
 // windows itself; XWayland lets it, unless the player chose a platform.
 void preferXWayland()
@@ -13,12 +14,29 @@ void preferXWayland()
         && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
+#endif
+
+#ifdef Q_OS_WIN
+// FreeType draws the game's font as on Linux: the same glyph shapes, and
+// captions as dark (Windows' own engine greys the thin strokes of the small
+// text below a readable contrast), unless the player chose otherwise.
+void preferFreeTypeFonts()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", KESTAVINE_WINDOWS_PLATFORM);
+}
+#endif
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_LINUX
     preferXWayland();
+#endif
+#ifdef Q_OS_WIN
+    preferFreeTypeFonts();
+#endif
     QApplication app(argc, argv);
     // The application name is the window's class (WM_CLASS), which the desktop
     // entry names as StartupWMClass; on Wayland the app id is the entry's name.

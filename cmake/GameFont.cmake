@@ -16,11 +16,13 @@ if(NOT KESTAVINE_WINDOWS)
 endif()
 
 find_file(KESTAVINE_CJK_FONT NAMES NotoSansCJK-Regular.ttc NotoSansCJKjp-Regular.otf
-          PATHS /usr/share/fonts PATH_SUFFIXES opentype/noto opentype/noto-cjk NO_DEFAULT_PATH
+          PATHS /usr/share/fonts PATH_SUFFIXES opentype/noto opentype/noto-cjk
+          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
           DOC "The font file (or collection) holding Noto Sans CJK JP Regular")
-# Debian's python3 first: fontTools comes from python3-fonttools.
-find_program(KESTAVINE_PYTHON NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
-find_program(KESTAVINE_PYTHON NAMES python3)
+# Debian's python3 first: fontTools comes from python3-fonttools. Both are the
+# build machine's, also when the game is cross-built for another system.
+find_program(KESTAVINE_PYTHON NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+find_program(KESTAVINE_PYTHON NAMES python3 NO_CMAKE_FIND_ROOT_PATH)
 execute_process(COMMAND ${KESTAVINE_PYTHON} -c "import fontTools.subset"
                 RESULT_VARIABLE fonttools_missing OUTPUT_QUIET ERROR_QUIET)
 if(NOT KESTAVINE_PYTHON OR fonttools_missing OR NOT EXISTS "${KESTAVINE_CJK_FONT}")

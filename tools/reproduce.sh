@@ -6,10 +6,14 @@
 #           tarball), in another folder, umask 002, LANG=de_DE.UTF-8, minutes later
 # Each runs the README's package command with no SOURCE_DATE_EPOCH set.
 #   bash tools/setup.sh reproduce     (installs what it needs, then runs this)
+# With "windows", the same for the Windows zip and installer, each built by
+# bash tools/setup.sh windows release (Qt for Windows comes from its cache):
+#   bash tools/setup.sh reproduce windows
 # Builds the last commit: changes not yet committed are in neither build.
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+target=${1:-debian}
 started=$SECONDS
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -39,10 +43,19 @@ package() {
         umask "$mask"
         # No SOURCE_DATE_EPOCH, no LC_* and no LANGUAGE: nothing but LANG sets the locale.
         env -i PATH="$PATH" HOME="$HOME" CI="${CI:-}" LOCPATH="$scratch/locale" LANG="$language" \
-            bash tools/setup.sh package
+            KESTAVINE_CACHE="${KESTAVINE_CACHE:-}" XDG_CACHE_HOME="${XDG_CACHE_HOME:-}" bash tools/setup.sh "${command[@]}"
     ) >"$scratch/$name.log" 2>&1 || { tail -n 40 "$scratch/$name.log"; fail "the $name build failed"; }
-    cp "$source"/build/kestavine_*.deb "$scratch/$name.deb"
+    for file in "${products[@]}"; do
+        cp "$source"/$file "$scratch/$name.${file##*.}"
+    done
 }
+if [ "$target" = windows ]; then
+    command=(windows release)
+    products=("build-windows/kestavine-*-windows-x86_64.zip" "build-windows/kestavine-*-setup.exe")
+else
+    command=(package)
+    products=("build/kestavine_*.deb")
+fi
 
 git clone -q "$top" "$scratch/a/kestavine"
 git -C "$scratch/a/kestavine" checkout -q --detach "$commit"
@@ -54,6 +67,28 @@ git -C "$top" archive --format=tar.gz --prefix="kestavine-$version/" -o "$scratc
 tar -xzf "$scratch/kestavine-$version.tar.gz" -C "$scratch/elsewhere/b"
 package second "$scratch/elsewhere/b/kestavine-$version" 002 de_DE.UTF-8
 
+if [ "$target" = windows ]; then
+    sha256sum "$scratch"/first.{zip,exe} "$scratch"/second.{zip,exe} | sed "s|$scratch/||"
+    # The zip's files carry the commit's time (as UTC, to the even second that
+    # a zip can hold), not a time of either build.
+    first_file_time=$(python3 -c 'import sys, zipfile; print("%04d-%02d-%02d %02d:%02d:%02d" % zipfile.ZipFile(sys.argv[1]).infolist()[0].date_time)' "$scratch/first.zip")
+    [ "$first_file_time" = "$(TZ=UTC date -d "@$((commit_time - commit_time % 2))" '+%Y-%m-%d %H:%M:%S')" ] \
+        || fail "the zip's files are dated $first_file_time, not at the commit"
+    for kind in zip exe; do
+        cmp -s "$scratch/first.$kind" "$scratch/second.$kind" && continue
+        # Where the zips differ: each file's sum.
+        for name in first second; do
+            python3 -c 'import hashlib, sys, zipfile
+z = zipfile.ZipFile(sys.argv[1])
+for i in z.infolist(): print(i.filename, i.date_time, hashlib.sha256(z.read(i)).hexdigest())' \
+                "$scratch/$name.zip" >"$scratch/$name.contents"
+        done
+        diff "$scratch/first.contents" "$scratch/second.contents" || true
+        fail "the two ${kind}s differ"
+    done
+    echo "reproduce: the same Windows zip and installer twice, in $((SECONDS - started)) s"
+    exit 0
+fi
 sha256sum "$scratch/first.deb" "$scratch/second.deb" | sed "s|$scratch/||"
 # The files carry the commit's time, not a time of either build.
 first_file_time=$(dpkg-deb --fsys-tarfile "$scratch/first.deb" | TZ=UTC tar -tv --full-time | awk 'NR == 1 { print $4, $5 }')

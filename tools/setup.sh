@@ -6,8 +6,11 @@
 #   bash tools/setup.sh sanitize        the tests again, built with ASan and UBSan
 #   bash tools/setup.sh fuzz [seconds]  run each fuzz target for a while (default 20 s)
 #   bash tools/setup.sh reproduce       build the package twice, differently, and compare
+#   bash tools/setup.sh reproduce windows  the same for the Windows zip and installer
 #   bash tools/setup.sh dh              build a Debian package with plain debhelper, offline
 #   bash tools/setup.sh debian13        the test command and lintian on a Debian 13 root
+#   bash tools/setup.sh windows         the game for Windows (zip, installer), tested under Wine
+#   bash tools/setup.sh windows release the Windows zip and installer alone
 #   bash tools/setup.sh build-depends   print what building and testing need (installs nothing)
 # Installs only packages that are missing and builds incrementally, so a
 # second run starts at once.
@@ -45,6 +48,13 @@ test) packages+=(dpkg-dev lintian appstream git) ;;
 # The package's dependencies come from dpkg-shlibdeps, its dates from git.
 package) packages+=(dpkg-dev git) ;;
 debian13) packages+=(debootstrap) ;;
+# Qt for Windows is built from Debian's own source (dpkg-dev unpacks it;
+# libwine-dev has the Wintab headers it leaves out) with MinGW-w64, posix
+# threads; NSIS makes the installer; Wine on Xvfb with openbox runs the tests;
+# the zip's dates come from git.
+windows)
+    packages+=(g++-mingw-w64-x86-64-posix dpkg-dev libwine-dev nsis wine wine64 xvfb xauth openbox git)
+    ;;
 esac
 
 missing=()
@@ -139,7 +149,7 @@ fuzz)
     done
     ;;
 reproduce)
-    exec bash "$top/tools/reproduce.sh"
+    exec bash "$top/tools/reproduce.sh" "${@:2}"
     ;;
 dh)
     exec bash "$top/tools/dhbuild.sh"
@@ -147,8 +157,24 @@ dh)
 debian13)
     exec bash "$top/tools/debian13.sh"
     ;;
+windows)
+    # Qt is built once and kept in this cache, outside the clone, for later runs.
+    qt=$(bash "$top/tools/windows/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
+    options=(-DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$qt/mingw-w64-x86_64.cmake")
+    # "windows release" makes the zip and the installer alone.
+    if [ "${2:-}" = release ]; then
+        build "$top/build-windows" "${options[@]}" -DBUILD_TESTING=OFF
+        cmake --build "$top/build-windows" --target windows_release
+        exit 0
+    fi
+    build "$top/build-windows" "${options[@]}" -DBUILD_TESTING=ON -DKESTAVINE_PACKAGE_TEST=ON \
+        "-DCMAKE_CROSSCOMPILING_EMULATOR=$top/tools/windows/wine.sh;$qt"
+    cmake --build "$top/build-windows" --target windows_release
+    exec bash "$top/tools/windows/winetests.sh" "$top/build-windows"
+    ;;
 *)
-    echo "usage: bash tools/setup.sh play|test|package|sanitize|fuzz [seconds]|reproduce|dh|debian13|build-depends" >&2
+    echo "usage: bash tools/setup.sh play|test|package|sanitize|fuzz [seconds]|reproduce|dh|debian13|windows|build-depends" >&2
     exit 2
     ;;
 esac

@@ -46,6 +46,11 @@ void WindowAccessible::install()
 
 void WindowAccessible::renewIdentities(QWidget &window)
 {
+#ifndef Q_OS_LINUX
+    // UI Automation asks for each element anew; only AT-SPI's cache needs this.
+    Q_UNUSED(window);
+    return;
+#endif
     if (!QAccessible::isActive())
         return;
     QList<QWidget *> widgets = window.findChildren<QWidget *>();

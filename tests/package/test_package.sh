@@ -96,11 +96,15 @@ fi
 echo "the packaged game is stripped, PIE, full RELRO, stack-protected and fortified, without RUNPATH"
 
 # A plain install (a distribution's) leaves the Debian-format documents to the
-# distribution, and its desktop entry starts the program under its own prefix.
-cmake --install "$build" --prefix "$scratch/plain" >/dev/null
-[ ! -e "$scratch/plain/share/doc/kestavine/changelog.gz" ] || fail "cmake --install installs the Debian changelog"
-plain_exec=$(sed -n 's/^Exec=//p' "$scratch/plain/share/applications/com.veldoraks.kestavine.desktop")
-[ "$plain_exec" = "$scratch/plain/games/kestavine" ] || fail "under another prefix the desktop entry starts \"$plain_exec\""
+# distribution, and its desktop entry starts the program under its own prefix,
+# quoted where the prefix needs it: the value's own escapes undone, the quoted
+# command splits as a shell's double quotes would.
+plain="$scratch/plain \$HOME"
+cmake --install "$build" --prefix "$plain" >/dev/null
+[ ! -e "$plain/share/doc/kestavine/changelog.gz" ] || fail "cmake --install installs the Debian changelog"
+plain_exec=$(sed -n 's/^Exec=//p' "$plain/share/applications/com.veldoraks.kestavine.desktop")
+eval "set -- $(sed 's/\\\\/\\/g' <<<"$plain_exec")"
+[ $# -eq 1 ] && [ "$1" = "$plain/games/kestavine" ] || fail "under another prefix the desktop entry starts $plain_exec"
 
 # CTest reports 77 as skipped: all but the start has been checked.
 [ -n "${DISPLAY:-}" ] || { echo "SKIP: no display to start the game on"; exit 77; }

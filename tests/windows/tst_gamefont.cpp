@@ -79,6 +79,9 @@ void TestGameFont::everyShownCharacterIsInTheGameFont()
 // system's Noto Sans CJK JP, whose metrics its layouts were made for.
 void TestGameFont::drawsLikeTheFontItIsCutFrom()
 {
+#ifdef Q_OS_WIN
+    QSKIP("the system's Noto Sans CJK JP is Linux's");
+#endif
     const QImage system = sample(QStringLiteral("C.UTF-8"), {}, QStringLiteral("Noto Sans CJK JP"));
     QVERIFY(!system.isNull());
     QCOMPARE(gameFontUnderC(), system);
@@ -96,6 +99,9 @@ void TestGameFont::textLooksTheSameUnderEveryLocale_data()
 // would then turn the Japanese glyphs into Chinese or Korean ones.
 void TestGameFont::textLooksTheSameUnderEveryLocale()
 {
+#ifdef Q_OS_WIN
+    QSKIP("compiles glibc locales, and compares with the system's Noto Sans CJK JP");
+#endif
     QFETCH(QString, locale);
     const QString locales = makeLocale(locale + QStringLiteral(".UTF-8"));
     QVERIFY(!locales.isEmpty());

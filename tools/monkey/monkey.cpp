@@ -24,7 +24,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -32,11 +34,15 @@ enum class Ending { None, CloseMain, EndButton };
 
 long residentKilobytes()
 {
+#ifdef Q_OS_UNIX
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+#else
+    return 0; // /proc is Linux's: elsewhere the figure reads 0.
+#endif
 }
 
 class Monkey : public QObject {

@@ -1,0 +1,149 @@
+# Lays the game out for Windows as Qt's deployment tool would, in STAGE:
+# kestavine.exe, the DLLs it needs beside it (found by reading the import
+# tables, recursively, from the exe and the plugins Qt loads at run time), the
+# plugins in their folders, and the licence texts under licences/; and packs
+# that into ZIP. Everything is stripped and dated at the source's date, so two
+# builds give the same bytes.
+#   cmake -DPROGRAM=... -DQT_PREFIX=... -DRUNTIME_DIRS=DIR|DIR... -DOBJDUMP=... -DSTRIP=...
+#         -DPYTHON=... -DSOURCE=... -DSTAGE=... -DFILES=... -DZIP=... -P bundle.cmake
+# FILES is the installer's file lists (see the end).
+cmake_minimum_required(VERSION 3.25)
+include(${SOURCE}/cmake/SourceDateEpoch.cmake)
+kestavine_source_date_epoch(${SOURCE} EPOCH)
+if(EPOCH STREQUAL "")
+    string(TIMESTAMP EPOCH "%s" UTC)
+endif()
+
+# The plugins Qt loads by name: the platform, the Windows 10/11 style and the
+# icon reader.
+set(plugins platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll)
+
+file(REMOVE_RECURSE "${STAGE}")
+file(MAKE_DIRECTORY "${STAGE}")
+file(COPY_FILE "${PROGRAM}" "${STAGE}/kestavine.exe")
+set(pending "${STAGE}/kestavine.exe")
+foreach(plugin IN LISTS plugins)
+    get_filename_component(folder ${plugin} DIRECTORY)
+    file(MAKE_DIRECTORY "${STAGE}/${folder}")
+    file(COPY_FILE "${QT_PREFIX}/plugins/${plugin}" "${STAGE}/${plugin}")
+    list(APPEND pending "${STAGE}/${plugin}")
+endforeach()
+
+# A DLL that Qt or the compiler brings goes beside the exe; any other is the
+# system's.
+string(REPLACE "|" ";" runtime_dirs "${RUNTIME_DIRS}")
+set(search "${QT_PREFIX}/bin" ${runtime_dirs})
+set(bundled "")
+while(pending)
+    list(POP_FRONT pending binary)
+    execute_process(COMMAND "${OBJDUMP}" -p "${binary}" OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+    foreach(import IN LISTS imports)
+        string(REPLACE "DLL Name: " "" dll "${import}")
+        if(dll IN_LIST bundled)
+            continue()
+        endif()
+        foreach(folder IN LISTS search)
+            if(EXISTS "${folder}/${dll}")
+                file(COPY_FILE "${folder}/${dll}" "${STAGE}/${dll}")
+                list(APPEND bundled ${dll})
+                list(APPEND pending "${STAGE}/${dll}")
+                break()
+            endif()
+        endforeach()
+    endforeach()
+endwhile()
+
+# The licences: the game's, its font's, Qt's with where its source came from
+# (and Wine's for the Wintab headers Qt was built with), and the GCC and
+# MinGW-w64 runtime libraries'.
+set(licences "${STAGE}/licences")
+file(MAKE_DIRECTORY "${licences}")
+foreach(pair
+        "${SOURCE}/LICENSE|kestavine-MIT.txt"
+        "${SOURCE}/assets/font/OFL.txt|KestavineGothic-OFL-1.1.txt"
+        "${QT_PREFIX}/LICENSES/LGPL-3.0-only.txt|Qt-LGPL-3.0.txt"
+        "${QT_PREFIX}/LICENSES/GPL-3.0-only.txt|Qt-GPL-3.0.txt"
+        "${QT_PREFIX}/LICENSES/debian-copyright|Qt-copyright.txt"
+        "/usr/share/common-licenses/LGPL-2.1|Wine-wintab-LGPL-2.1.txt"
+        "/usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright|GCC-runtime-libraries.txt"
+        "/usr/share/doc/mingw-w64-x86-64-dev/copyright|MinGW-w64-winpthreads.txt")
+    string(REPLACE "|" ";" pair "${pair}")
+    list(GET pair 0 from)
+    list(GET pair 1 to)
+    file(COPY_FILE "${from}" "${licences}/${to}")
+endforeach()
+file(GLOB dsc "${QT_PREFIX}/*.dsc")
+get_filename_component(dsc "${dsc}" NAME)
+string(REGEX REPLACE "^qt6-base_(.*)\\.dsc$" "\\1" qt_version "${dsc}")
+file(WRITE "${licences}/README.txt"
+"kestavine is free software under the MIT licence (kestavine-MIT.txt). Its
+font, Kestavine Gothic, is cut from Noto Sans CJK JP and is under the SIL Open
+Font License 1.1 (KestavineGothic-OFL-1.1.txt).
+
+Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll and the plugins in platforms/, styles/
+and imageformats/ are Qt ${qt_version}, under the GNU LGPL version 3
+(Qt-LGPL-3.0.txt, which builds on Qt-GPL-3.0.txt), built unmodified from
+Debian's source package qt6-base, version ${qt_version}, as Debian
+publishes it in its archive. Qt-copyright.txt is that package's copyright
+file: it names the libraries Qt bundles (zlib, libpng, PCRE2, FreeType,
+HarfBuzz and others) and their licences. You may replace these DLLs with
+your own build of Qt ${qt_version}. Debian's source leaves out two Wintab
+headers that Qt's windows plugin is compiled with; Wine's wintab.h and
+pktdef.h (GNU LGPL 2.1 or later, Wine-wintab-LGPL-2.1.txt) took their place.
+
+libstdc++-6.dll, libgcc_s_seh-1.dll and libssp-0.dll are GCC's runtime
+libraries, under the GNU GPL version 3 with the GCC Runtime Library Exception
+(GCC-runtime-libraries.txt). libwinpthread-1.dll is MinGW-w64's winpthreads,
+under the MIT (Expat) and BSD licences written in MinGW-w64-winpthreads.txt,
+which also covers the start-up code MinGW-w64 links into every program.
+")
+
+# No symbols, and one date on everything, the source's.
+file(GLOB_RECURSE binaries "${STAGE}/*.exe" "${STAGE}/*.dll")
+foreach(binary IN LISTS binaries)
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E env SOURCE_DATE_EPOCH=${EPOCH}
+                            "${STRIP}" --strip-unneeded "${binary}" COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+file(GLOB_RECURSE everything LIST_DIRECTORIES true "${STAGE}/*")
+execute_process(COMMAND touch -h -d @${EPOCH} "${STAGE}" ${everything} COMMAND_ERROR_IS_FATAL ANY)
+
+# The installer's file lists: what it installs, folder by folder, and what its
+# uninstaller removes, the same files and then their folders, deepest first.
+file(GLOB_RECURSE files RELATIVE "${STAGE}" "${STAGE}/*")
+list(SORT files)
+set(install "!macro KESTAVINE_INSTALL_FILES\n")
+set(uninstall "!macro KESTAVINE_UNINSTALL_FILES\n")
+set(folders "")
+set(folder_now "-")
+set(bytes 0)
+foreach(file IN LISTS files)
+    get_filename_component(folder "${file}" DIRECTORY)
+    if(NOT folder STREQUAL folder_now)
+        set(windows_folder "")
+        if(folder)
+            string(REPLACE "/" "\\" windows_folder "\\${folder}")
+        endif()
+        string(APPEND install "    SetOutPath \"$INSTDIR${windows_folder}\"\n")
+        set(folder_now "${folder}")
+        if(folder)
+            list(APPEND folders "${windows_folder}")
+        endif()
+    endif()
+    string(REPLACE "/" "\\" windows_file "${file}")
+    string(APPEND install "    File \"${STAGE}/${file}\"\n")
+    string(APPEND uninstall "    Delete \"$INSTDIR\\${windows_file}\"\n")
+    file(SIZE "${STAGE}/${file}" size)
+    math(EXPR bytes "${bytes} + ${size}")
+endforeach()
+list(REMOVE_DUPLICATES folders)
+list(SORT folders)
+list(REVERSE folders)
+foreach(folder IN LISTS folders)
+    string(APPEND uninstall "    RMDir \"$INSTDIR${folder}\"\n")
+endforeach()
+math(EXPR kilobytes "(${bytes} + 1023) / 1024")
+file(WRITE "${FILES}" "${install}!macroend\n${uninstall}!macroend\n!define KESTAVINE_SIZE_KB ${kilobytes}\n")
+
+execute_process(COMMAND "${PYTHON}" "${CMAKE_CURRENT_LIST_DIR}/makezip.py" "${STAGE}" "${ZIP}" kestavine ${EPOCH}
+                COMMAND_ERROR_IS_FATAL ANY)

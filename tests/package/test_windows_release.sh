@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Checks the Windows release as a player gets it. The zip: every DLL that
+# anything in it imports is in it or is Windows' own (found in the Wine
+# prefix's system32, or an API set), and the licence texts are there. The installer, run
+# silently under Wine for the current user: it installs what the zip holds,
+# a Start-menu entry and an uninstall entry, and its uninstaller takes all of
+# that away again.
+#   test_windows_release.sh BUILD_DIR OBJDUMP       (needs WINEPREFIX, made by wineboot)
+set -euo pipefail
+
+build=$1
+objdump=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+system32=${WINEPREFIX:?}/drive_c/windows/system32
+[ -d "$system32" ] || fail "no Wine prefix at $WINEPREFIX (run wineboot first)"
+zip=$(ls "$build"/kestavine-*-windows-x86_64.zip)
+setup=$(ls "$build"/kestavine-*-setup.exe)
+python3 -m zipfile -e "$zip" "$scratch"
+folder=$scratch/kestavine
+
+# Windows finds DLLs whatever their letters' case.
+lower() { tr '[:upper:]' '[:lower:]'; }
+(cd "$folder" && ls) | lower >"$scratch/bundled"
+ls "$system32" | lower >"$scratch/system"
+checked=0
+while IFS= read -r binary; do
+    while IFS= read -r dll; do
+        name=$(lower <<<"$dll")
+        # API set names are contracts that Windows maps to its own DLLs.
+        [[ $name == api-ms-win-* || $name == ext-ms-win-* ]] || grep -qxF "$name" "$scratch/bundled" "$scratch/system" \
+            || fail "${binary#"$folder"/} imports $dll, which is neither in the zip nor Windows' own"
+    done < <("$objdump" -p "$binary" | sed -n 's/^\s*DLL Name: //p')
+    checked=$((checked + 1))
+done < <(find "$folder" -name '*.exe' -o -name '*.dll')
+for needed in kestavine.exe platforms/qwindows.dll licences/kestavine-MIT.txt licences/Qt-LGPL-3.0.txt \
+    licences/KestavineGothic-OFL-1.1.txt licences/GCC-runtime-libraries.txt licences/MinGW-w64-winpthreads.txt; do
+    [ -f "$folder/$needed" ] || fail "the zip lacks $needed"
+done
+echo "the zip's $checked programs and DLLs import only DLLs in the zip or Windows' own"
+# Started from Explorer, a console program would open a console window too.
+"$objdump" -p "$folder/kestavine.exe" | grep 'Subsystem.*Windows GUI' >/dev/null || fail "kestavine.exe is a console program"
+
+drive_c=$WINEPREFIX/drive_c
+target=$drive_c/kestavine-release-test
+menu=$(find "$drive_c/users" -path '*/Start Menu/Programs' -type d | grep -v Public | head -n 1)
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kestavine'
+rm -rf "$target"
+wine "$setup" /S /CurrentUser '/D=C:\kestavine-release-test'
+(cd "$folder" && find . -type f | sort) >"$scratch/zipped"
+(cd "$target" && find . -type f ! -name uninstall.exe | sort) >"$scratch/installed"
+diff "$scratch/zipped" "$scratch/installed" || fail "the installer installed other files than the zip holds"
+[ -f "$menu/kestavine.lnk" ] || fail "no Start-menu entry in $menu"
+wine reg query "$key" /v UninstallString 2>/dev/null | grep 'uninstall.exe" /CurrentUser' >/dev/null \
+    || fail "no uninstall entry in $key"
+echo "the installer installed the zip's $(wc -l <"$scratch/installed") files, a Start-menu entry and an uninstall entry"
+
+# The uninstaller runs a copy of itself from the temporary folder, and returns at once.
+wine "$target/uninstall.exe" /S /CurrentUser
+for _ in $(seq 120); do [ -e "$target" ] && sleep 0.5; done
+[ ! -e "$target" ] || fail "the uninstaller left $(cd "$target" && find . | head -n 5)"
+[ ! -e "$menu/kestavine.lnk" ] || fail "the uninstaller left the Start-menu entry"
+! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left $key"
+echo "the uninstaller removed all of it"

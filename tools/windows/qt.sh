@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Builds Qt for 64-bit Windows from Debian's own qt6-base source, once, and
+# prints the folder it is installed in:
+#   bash tools/windows/qt.sh CACHE
+# The source is the same version as the build machine's Qt, whose moc, rcc and
+# uic serve as the host tools. It is fetched with a source list of its own in
+# CACHE (made from the machine's apt sources, which stay untouched), and apt
+# checks its signatures. The installed Qt is kept in CACHE, in a folder named
+# by its version and marked with a hash of this recipe, so a new version or a
+# changed recipe builds anew and an unchanged one is reused. Only what the game and its tests
+# use is built: Core, Gui, Widgets, Test, the windows platform plugin, the
+# style plugin and the ico image plugin, with Qt's bundled zlib, libpng, pcre2,
+# FreeType and HarfBuzz.
+set -euo pipefail
+
+cache=$(mkdir -p "$1" && cd "$1" && pwd)
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+upstream=${version%%+*}
+recipe=$(cat "$here/qt.sh" "$here/mingw-w64-x86_64.cmake" | sha256sum | cut -c1-16)
+prefix=$cache/qt-$upstream-mingw
+if [ "$(cat "$prefix/.recipe" 2>/dev/null)" = "$recipe" ]; then
+    echo "$prefix"
+    exit 0
+fi
+log=$cache/qt-build.log
+echo "qt: building Qt $upstream for Windows into $prefix (log: $log)" >&2
+
+# A source list of our own: the machine's Debian sources, as source entries.
+apt=$cache/apt
+rm -rf "$apt" && mkdir -p "$apt/sources" "$apt/lists/partial"
+for list in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$list" ] && sed 's/^Types:.*/Types: deb-src/' "$list" >"$apt/sources/$(basename "$list")"
+done
+for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$list" ] && sed -n 's/^deb /deb-src /p' "$list" >"$apt/sources/$(basename "$list")"
+done
+private=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt/sources"
+    -o "Dir::State::Lists=$apt/lists" -o Dir::Etc::Preferences=/dev/null)
+# apt's download sandbox user cannot write into a root's cache folder.
+[ "$(id -u)" -ne 0 ] || private+=(-o APT::Sandbox::User=root)
+
+source_dir=$cache/src
+if [ ! -f "$source_dir/qt6-base_$version.dsc" ]; then
+    apt-get -qq "${private[@]}" update
+    rm -rf "$source_dir" && mkdir -p "$source_dir"
+    (cd "$source_dir" && apt-get -qq "${private[@]}" source --download-only "qt6-base=$version")
+fi
+work=$cache/work
+rm -rf "$work" && mkdir -p "$work"
+dpkg-source -q -x "$source_dir/qt6-base_$version.dsc" "$work/qtbase" >>"$log" 2>&1
+# Debian leaves out the Wintab headers that Qt bundles; Wine's (LGPL 2.1)
+# serve, with the few macros of Wine's own headers they use.
+wintab=$work/qtbase/src/3rdparty/wintab
+mkdir -p "$wintab/wine"
+cp /usr/include/wine/wine/windows/pktdef.h "$wintab/"
+cp /usr/include/wine/wine/windows/wintab.h "$wintab/wine/"
+cat >"$wintab/wintab.h" <<'EOF'
+/* Wine's Wintab header, with the Wine macros it names its A/W variants by
+   and the calling convention that the original header calls API. */
+#include <windows.h>
+#define WINELIB_NAME_AW(name) name##W
+#define DECL_WINELIB_TYPE_AW(type) typedef WINELIB_NAME_AW(type) type;
+#define API WINAPI
+#include "wine/wintab.h"
+EOF
+
+# The toolchain file stays beside the Qt built with it: the game's build
+# chain-loads it from there.
+rm -rf "$prefix" && mkdir -p "$prefix"
+cp "$here/mingw-w64-x86_64.cmake" "$prefix/"
+# Host tools: the build machine's Qt of the same version.
+host_cmake=$(dirname "$(dirname "$(dpkg -L qt6-base-dev | grep -m1 '/cmake/Qt6/Qt6Config.cmake$')")")
+# What the game does not use stays out: the network, SQL, XML, D-Bus, printing,
+# OpenGL (-DINPUT_opengl=no also ends Qt's dynamic OpenGL) and Vulkan, and the
+# Direct2D platform plugin (Direct2D 1.1); the fonts still draw through DirectWrite.
+nice -n 10 cmake -S "$work/qtbase" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" \
+    -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF \
+    -DCMAKE_C_FLAGS="-ffile-prefix-map=$work=." -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work=." \
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF \
+    -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF \
+    -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d1_1=OFF \
+    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF \
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF \
+    -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF \
+    -DFEATURE_freetype=ON -DFEATURE_harfbuzz=ON \
+    >>"$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }
+nice -n 10 cmake --build "$work/build" --parallel 2 >>"$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }
+cmake --install "$work/build" >>"$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; }
+# Qt's licence texts go into the game's zip, with Debian's copyright file
+# (which names what Qt bundles) and where the source came from.
+cp -r "$work/qtbase/LICENSES" "$prefix/LICENSES"
+cp "$work/qtbase/debian/copyright" "$prefix/LICENSES/debian-copyright"
+cp "$source_dir/qt6-base_$version.dsc" "$prefix/"
+rm -rf "$work"
+echo "$recipe" >"$prefix/.recipe"
+echo "$prefix"
