@@ -1,9 +1,12 @@
 #include "lotpicker.h"
 
+#include "buttonaccessible.h"
+#include "catalogue.h"
 #include "controls.h"
 #include "fielderror.h"
 #include "framecentring.h"
 #include "lotnames.h"
+#include "numbertext.h"
 #include "placement.h"
 #include "spokennotice.h"
 #include "twips.h"
@@ -32,6 +35,8 @@ constexpr EdgeLabel kEdgeLabels[] = {
     {10, 480, 1320, "4"}, {11, 360, 1560, "5"},
 };
 
+const QString kQuestion = QStringLiteral("この建物をどこに建てますか？");
+
 } // namespace
 
 LotPicker::LotPicker(TownState &town, QWidget *parent)
@@ -43,11 +48,8 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("建設物購入"));
 
-    const QString question = QStringLiteral("この建物をどこに建てますか？");
-    Controls::addLabel(this, QStringLiteral("Label1"), question, twips(480, 120, 2535, 255));
-    // A screen reader reads a dialog's description as the dialog opens; it
-    // would pass over a label without spaces between its words.
-    setAccessibleDescription(question);
+    Controls::addLabel(this, QStringLiteral("Label1"), kQuestion, twips(480, 120, 2535, 255));
+    setAccessibleDescription(kQuestion);
 
     for (const EdgeLabel &edge : kEdgeLabels) {
         QLabel *label = Controls::addLabel(this, QStringLiteral("Label%1").arg(edge.number),
@@ -67,9 +69,9 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         const int c = (lot - 1) % 5;
         QPushButton *button = Controls::addButton(this, QStringLiteral("Command%1").arg(lot), QString(),
                                                   twips(1440 + 240 * r - 240 * c, 600 + 240 * r + 240 * c, 255, 255));
-        button->setAccessibleName(lotAccessibleName(m_town, lot));
+        // Named for what stands on the lot whenever a screen reader asks.
+        ButtonAccessible::follow(*button, [this, lot] { return lotAccessibleName(m_town, lot); });
         connect(button, &QPushButton::clicked, this, [this, lot] { placeOn(lot); });
-        m_lotButtons[static_cast<std::size_t>(lot - 1)] = button;
         if (previous)
             setTabOrder(previous, button);
         else
@@ -87,18 +89,31 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     FrameCentring::centre(*this);
 }
 
-void LotPicker::lotPictureChanged(int lot)
+void LotPicker::setChosenKind(const QString &kind)
 {
-    m_lotButtons.at(static_cast<std::size_t>(lot - 1))->setAccessibleName(lotAccessibleName(m_town, lot));
+    m_chosenKind = kind;
+    // A screen reader reads a dialog's description as the dialog opens or
+    // comes back: the kind it places, then the question. It would pass over
+    // the question's label, which has no spaces between its words.
+    const BuildingKind *placed = chosen();
+    setAccessibleDescription(placed ? QStringLiteral("%1、%2").arg(kindAccessibleName(*placed), kQuestion) : kQuestion);
+}
+
+const BuildingKind *LotPicker::chosen() const
+{
+    return findKind(NumberText::parseNumber(m_chosenKind.toStdString()).value_or(0));
 }
 
 void LotPicker::placeOn(int lot)
 {
+    const BuildingKind *built = chosen();
     try {
         placeBuilding(m_town, m_chosenKind.toStdString(), lot);
     } catch (const FieldError &) {
         // The placement changed nothing; a kind that is not a number builds nothing.
+        built = nullptr;
     }
-    // The button keeps the focus; a screen reader hears what now stands on its lot.
-    m_notice->say(lotAccessibleName(m_town, lot));
+    // The button keeps the focus; a screen reader hears what now stands on
+    // its lot, what it cost and the balance left.
+    m_notice->say(buildAccessibleNotice(m_town, lot, built));
 }

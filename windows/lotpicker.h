@@ -3,9 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include <array>
-
-class QPushButton;
+struct BuildingKind;
 class SpokenNotice;
 class TownState;
 
@@ -19,16 +17,13 @@ public:
 
     // The chosen kind, as the decimal text the main window's kind button gave.
     QString chosenKind() const { return m_chosenKind; }
-    void setChosenKind(const QString &kind) { m_chosenKind = kind; }
-
-    // Renames lot 1..25's button for the building now standing there.
-    void lotPictureChanged(int lot);
+    void setChosenKind(const QString &kind);
 
 private:
+    const BuildingKind *chosen() const;
     void placeOn(int lot);
 
     TownState &m_town;
-    std::array<QPushButton *, 25> m_lotButtons{};
     SpokenNotice *m_notice = nullptr;
     // Until a kind button writes the kind, nothing can be built.
     QString m_chosenKind = QStringLiteral("Text1");

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "buttonaccessible.h"
 #include "catalogue.h"
 #include "controls.h"
 #include "framecentring.h"
@@ -9,6 +10,8 @@
 #include "pixelart.h"
 #include "pixelarticonengine.h"
 #include "settingsdialog.h"
+#include "spokennotice.h"
+#include "spokenstatusbar.h"
 #include "tabstopradiobutton.h"
 #include "townview.h"
 #include "twips.h"
@@ -76,11 +79,7 @@ MainWindow::MainWindow(QWidget *parent)
     addLineShape(this, QStringLiteral("Line1"), twips(5040, 0, 15, 7680));
 
     m_town.onFieldChanged = [this](Field field) { fieldChanged(field); };
-    m_town.onLotPictureChanged = [this](int lot) {
-        m_townView->lotPictureChanged(lot);
-        if (m_lotPicker)
-            m_lotPicker->lotPictureChanged(lot);
-    };
+    m_town.onLotPictureChanged = [this](int lot) { m_townView->lotPictureChanged(lot); };
     connect(&m_clock, &SimulationClock::tickFailed, this, &MainWindow::reportStalledTown);
 
     m_kindButtons.front()->setFocus();
@@ -149,12 +148,18 @@ void MainWindow::buildTownView()
 
 void MainWindow::buildFigures()
 {
-    addLabel(this, 11, QStringLiteral("残高"), twips(5160, 240, 495, 255));
+    QLabel *balanceCaption = addLabel(this, 11, QStringLiteral("残高"), twips(5160, 240, 495, 255));
     m_balance = addValueLabel(this, 12, QString(), twips(5400, 480, 2535, 255));
-    addLabel(this, 13, QStringLiteral("人口"), twips(5160, 840, 495, 255));
+    QLabel *populationCaption = addLabel(this, 13, QStringLiteral("人口"), twips(5160, 840, 495, 255));
     m_population = addValueLabel(this, 14, QString(), twips(5400, 1200, 2535, 255));
-    addLabel(this, 22, QStringLiteral("年"), twips(6720, 1800, 255, 255));
+    QLabel *yearCaption = addLabel(this, 22, QStringLiteral("年"), twips(6720, 1800, 255, 255));
     m_year = addValueLabel(this, 23, QString(), twips(6720, 2040, 975, 255));
+
+    // A screen reader's status-bar command says the three, each after its caption.
+    auto *status = new SpokenStatusBar(this);
+    status->addFigure(balanceCaption, m_balance);
+    status->addFigure(populationCaption, m_population);
+    status->addFigure(yearCaption, m_year);
 
     for (Field shown : {Fields::balance, Fields::populationDisplay, Fields::yearCounter})
         fieldChanged(shown);
@@ -180,16 +185,18 @@ void MainWindow::buildClockFrame()
     m_stopOption = stop;
     m_startOption = start;
 
-    // Neither option shows whether time runs; a screen reader says it with each.
-    connect(&m_clock, &SimulationClock::runningChanged, this, &MainWindow::describeTime);
-    describeTime(m_clock.isRunning());
+    // Neither option shows whether time runs; a screen reader says it with
+    // each, and once when the player has just pressed one.
+    m_notice = new SpokenNotice(this);
+    for (QRadioButton *option : {stop, start}) {
+        ButtonAccessible::follow(*option, {}, [this] { return timeState(); });
+        connect(option, &QRadioButton::clicked, this, [this] { m_notice->say(timeState()); });
+    }
 }
 
-void MainWindow::describeTime(bool running)
+QString MainWindow::timeState() const
 {
-    const QString state = running ? QStringLiteral("時間は進んでいます") : QStringLiteral("時間は止まっています");
-    m_stopOption->setAccessibleDescription(state);
-    m_startOption->setAccessibleDescription(state);
+    return m_clock.isRunning() ? QStringLiteral("時間は進んでいます") : QStringLiteral("時間は止まっています");
 }
 
 void MainWindow::buildCommands()

@@ -15,6 +15,7 @@ class QMessageBox;
 class QPushButton;
 class QRadioButton;
 class SettingsDialog;
+class SpokenNotice;
 class TownView;
 
 // The game's one lasting window: the town, the palette of 30 kinds, the
@@ -47,7 +48,7 @@ private:
     void buildClockFrame();
     void buildCommands();
 
-    void describeTime(bool running);
+    QString timeState() const;
     void fieldChanged(Field field);
     void openLotPicker(int kind);
     void openLandPriceWindow();
@@ -65,6 +66,7 @@ private:
     std::array<QPushButton *, 30> m_kindButtons{};
     QRadioButton *m_stopOption = nullptr;
     QRadioButton *m_startOption = nullptr;
+    SpokenNotice *m_notice = nullptr;
     QPointer<LotPicker> m_lotPicker;
     QPointer<LandPriceWindow> m_landPriceWindow;
     QPointer<SettingsDialog> m_settingsDialog;

@@ -10,6 +10,7 @@
 #include "twips.h"
 #include "windowframe.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -96,13 +97,28 @@ void SettingsDialog::refreshOverview()
         const PolicyOverview overview = policyOverview(m_town);
         m_grossDomesticProduct->setText(QString::fromStdString(overview.grossDomesticProduct));
         m_population->setText(QString::fromStdString(overview.population));
-        // What a screen reader reads as the window opens: the figures no key reaches.
-        setAccessibleDescription(QStringLiteral("GNP %1、人口 %2").arg(m_grossDomesticProduct->text(),
-                                                                      m_population->text()));
     } catch (const FieldError &) {
         // The totals are always numbers the game wrote; should one not be,
         // the rows keep what they showed.
     }
+    describe();
+}
+
+void SettingsDialog::describe()
+{
+    // What a screen reader reads as the window opens: every row, caption and figure.
+    setAccessibleDescription(QStringLiteral("消費税 %1、交通 %2、教育 %3、GNP %4、人口 %5")
+                                 .arg(m_tax->text(), m_transport->text(), m_education->text(),
+                                      m_grossDomesticProduct->text(), m_population->text()));
+}
+
+void SettingsDialog::changeEvent(QEvent *event)
+{
+    // What the player typed is read out when the window comes back; noted as
+    // it goes, since a reader would speak a change at every key.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        describe();
+    QWidget::changeEvent(event);
 }
 
 void SettingsDialog::apply()

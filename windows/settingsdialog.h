@@ -20,7 +20,11 @@ public:
     // Shows the gross domestic product and the population as they stand now.
     void refreshOverview();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void describe();
     void apply();
     void refuse(QLineEdit *figure, const QString &message);
 

@@ -121,7 +121,7 @@ void TestSettingsDialog::opensWithTheDesignFiguresAndFreshRows()
     QCOMPARE(row("Label8"), gnp);
     QCOMPARE(row("Label10"), QString::fromLatin1(population));
     QCOMPARE(m_window->settingsDialog()->accessibleDescription(),
-             QStringLiteral("GNP %1、人口 %2").arg(gnp, QString::fromLatin1(population)));
+             QStringLiteral("消費税 10、交通 10、教育 10、GNP %1、人口 %2").arg(gnp, QString::fromLatin1(population)));
     QCOMPARE(town.text(Fields::grossDomesticProduct), std::string("0"));
 }
 
