@@ -8,6 +8,8 @@ namespace {
 // Where a button keeps the texts it follows, so that its interface can be
 // made again at any time.
 class FollowedTexts : public QObject {
+    Q_OBJECT
+
 public:
     FollowedTexts(QObject *button, ButtonAccessible::Text name, ButtonAccessible::Text description)
         : QObject(button)
@@ -84,3 +86,5 @@ void ButtonAccessible::doAction(const QString &actionName)
     else
         QAccessibleWidget::doAction(actionName);
 }
+
+#include "buttonaccessible.moc"
