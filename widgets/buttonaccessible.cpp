@@ -1,25 +1,50 @@
 #include "buttonaccessible.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace {
 
-// Where a button keeps the texts it follows, so that its interface can be
-// made again at any time.
-class FollowedTexts : public QObject {
+// What a button keeps for its interface, which Qt may make again at any
+// time, and a name change to tell once the focus has left the button.
+class ButtonSpeech : public QObject {
     Q_OBJECT
 
 public:
-    FollowedTexts(QObject *button, ButtonAccessible::Text name, ButtonAccessible::Text description)
+    ButtonSpeech(QAbstractButton *button, ButtonAccessible::Text name)
         : QObject(button)
         , name(std::move(name))
-        , description(std::move(description))
     {
+        button->installEventFilter(this);
+    }
+
+    static ButtonSpeech *of(const QObject *button)
+    {
+        return button->findChild<ButtonSpeech *>(QString(), Qt::FindDirectChildrenOnly);
+    }
+
+    static void tellNameChanged(QObject *button)
+    {
+        QAccessibleEvent event(button, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
     }
 
     const ButtonAccessible::Text name;
-    const ButtonAccessible::Text description;
+    bool nameChangePending = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut && nameChangePending) {
+            nameChangePending = false;
+            // After the focus has reached the next control, so that a reader
+            // takes the change for one of a control it has left.
+            QTimer::singleShot(0, watched, [watched] { tellNameChanged(watched); });
+        }
+        return false;
+    }
 };
 
 QAccessibleInterface *buttonFactory(const QString &className, QObject *object)
@@ -27,28 +52,35 @@ QAccessibleInterface *buttonFactory(const QString &className, QObject *object)
     auto *button = qobject_cast<QAbstractButton *>(object);
     if (!button || className != QLatin1String(object->metaObject()->className()))
         return nullptr;
-    const auto *texts = button->findChild<FollowedTexts *>(QString(), Qt::FindDirectChildrenOnly);
-    return texts ? new ButtonAccessible(button, texts->name, texts->description) : nullptr;
+    const ButtonSpeech *speech = ButtonSpeech::of(button);
+    return speech ? new ButtonAccessible(button, speech->name) : nullptr;
 }
 
 } // namespace
 
-ButtonAccessible::ButtonAccessible(QAbstractButton *button, Text name, Text description)
+ButtonAccessible::ButtonAccessible(QAbstractButton *button, Text name)
     : QAccessibleWidget(button, qobject_cast<QRadioButton *>(button) ? QAccessible::RadioButton : QAccessible::Button)
     , m_name(std::move(name))
-    , m_description(std::move(description))
 {
 }
 
-void ButtonAccessible::follow(QAbstractButton &button, Text name, Text description)
+void ButtonAccessible::install(QAbstractButton &button, Text name)
 {
     QAccessible::installFactory(buttonFactory);
-    new FollowedTexts(&button, std::move(name), std::move(description));
+    new ButtonSpeech(&button, std::move(name));
     // Qt may have made the button its own interface already, while building it.
     if (QAccessible::isActive()) {
         if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(&button))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
+}
+
+void ButtonAccessible::nameChanged(QAbstractButton &button)
+{
+    if (!button.hasFocus())
+        ButtonSpeech::tellNameChanged(&button);
+    else if (ButtonSpeech *speech = ButtonSpeech::of(&button))
+        speech->nameChangePending = true;
 }
 
 QAbstractButton *ButtonAccessible::button() const
@@ -58,11 +90,11 @@ QAbstractButton *ButtonAccessible::button() const
 
 QString ButtonAccessible::text(QAccessible::Text kind) const
 {
-    if (kind == QAccessible::Name)
-        return m_name ? m_name() : button()->text();
-    if (kind == QAccessible::Description && m_description)
-        return m_description();
-    return QAccessibleWidget::text(kind);
+    if (kind != QAccessible::Name)
+        return QAccessibleWidget::text(kind);
+    if (m_name)
+        return m_name();
+    return widget()->accessibleName().isEmpty() ? button()->text() : widget()->accessibleName();
 }
 
 QAccessible::State ButtonAccessible::state() const
@@ -72,6 +104,13 @@ QAccessible::State ButtonAccessible::state() const
     state.checkable = button()->isCheckable();
     state.checked = button()->isChecked();
     return state;
+}
+
+QList<QPair<QAccessibleInterface *, QAccessible::Relation>> ButtonAccessible::relations(
+    QAccessible::Relation match) const
+{
+    // Qt's only label of a button is the group box around it.
+    return QAccessibleWidget::relations(QAccessible::Relation(match & ~QAccessible::Label));
 }
 
 QStringList ButtonAccessible::actionNames() const

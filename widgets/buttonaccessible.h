@@ -6,23 +6,30 @@
 
 class QAbstractButton;
 
-// A push button or option whose name or description the game works out each
-// time a screen reader asks: what stands on a lot, whether time runs. A text
-// given to Qt is announced at every change, and a reader that speaks the
-// focused control's changes (Orca 48) would say again what a notice has just
-// said; this button changes silently and is never out of date.
+// A push button or option as a screen reader reads it, with two changes to
+// Qt's own. Its name may follow the game, worked out whenever a reader asks
+// (what stands on a lot): a focused button's new name is then not spoken
+// over the notice that has just said it, as Orca 48 speaks a focused
+// control's every change. And an option in a group box is not labelled by
+// the box, so a reader names the group once as the player enters it, not
+// again at each option.
 class ButtonAccessible : public QAccessibleWidget {
 public:
     using Text = std::function<QString()>;
 
-    // Gives the button this interface: its name and its description come from
-    // these when asked; an empty one leaves the button's own.
-    static void follow(QAbstractButton &button, Text name, Text description = {});
+    // Gives the button this interface; an empty name leaves the button's own.
+    static void install(QAbstractButton &button, Text name = {});
 
-    ButtonAccessible(QAbstractButton *button, Text name, Text description);
+    // Tells readers that the name has changed, so that they ask again; for the
+    // focused button only once the focus has left it.
+    static void nameChanged(QAbstractButton &button);
+
+    ButtonAccessible(QAbstractButton *button, Text name);
 
     QString text(QAccessible::Text kind) const override;
     QAccessible::State state() const override;
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(
+        QAccessible::Relation match = QAccessible::AllRelations) const override;
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
 
@@ -30,5 +37,4 @@ private:
     QAbstractButton *button() const;
 
     Text m_name;
-    Text m_description;
 };

@@ -5,26 +5,10 @@
 
 namespace {
 
-// Named afresh each time a reader asks.
-class StatusBarAccessible : public QAccessibleWidget {
-public:
-    explicit StatusBarAccessible(SpokenStatusBar *bar)
-        : QAccessibleWidget(bar, QAccessible::StatusBar)
-    {
-    }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name)
-            return static_cast<const SpokenStatusBar *>(widget())->summary();
-        return QAccessibleWidget::text(kind);
-    }
-};
-
 QAccessibleInterface *statusBarFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("SpokenStatusBar") && object && object->isWidgetType())
-        return new StatusBarAccessible(static_cast<SpokenStatusBar *>(object));
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
     return nullptr;
 }
 
@@ -44,14 +28,16 @@ SpokenStatusBar::SpokenStatusBar(QWidget *window)
 void SpokenStatusBar::addFigure(const QLabel *caption, const QLabel *value)
 {
     m_figures.append(std::pair(QPointer(caption), QPointer(value)));
+    refresh();
 }
 
-QString SpokenStatusBar::summary() const
+void SpokenStatusBar::refresh()
 {
     QStringList parts;
     for (const auto &[caption, value] : m_figures) {
         if (caption && value)
             parts << QStringLiteral("%1 %2").arg(caption->text(), value->text()).trimmed();
     }
-    return parts.join(QLatin1Char(' '));
+    // Readers keep what they have read (Orca 48 does) until they are told of a change.
+    setAccessibleName(parts.join(QLatin1Char(' ')));
 }

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "framecentring.h"
+#include "spokensummary.h"
 #include "twips.h"
 #include "windowframe.h"
 
@@ -22,6 +23,8 @@ LandPriceWindow::LandPriceWindow(QWidget *parent)
     m_ok = Controls::addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), twips(960, 840, 855, 375));
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
 
+    m_summary = new SpokenSummary(this);
+
     m_ok->setFocus();
     FrameCentring::centre(*this);
 }
@@ -29,6 +32,5 @@ LandPriceWindow::LandPriceWindow(QWidget *parent)
 void LandPriceWindow::showTotalLandValue(const QString &text)
 {
     m_value->setText(text);
-    // What a screen reader reads as the window opens.
-    setAccessibleDescription(QStringLiteral("合計地価 %1").arg(text));
+    m_summary->say(QStringLiteral("合計地価 は %1").arg(text));
 }

@@ -9,6 +9,7 @@
 #include "numbertext.h"
 #include "placement.h"
 #include "spokennotice.h"
+#include "spokensummary.h"
 #include "twips.h"
 #include "windowframe.h"
 
@@ -49,7 +50,6 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     setWindowTitle(QStringLiteral("建設物購入"));
 
     Controls::addLabel(this, QStringLiteral("Label1"), kQuestion, twips(480, 120, 2535, 255));
-    setAccessibleDescription(kQuestion);
 
     for (const EdgeLabel &edge : kEdgeLabels) {
         QLabel *label = Controls::addLabel(this, QStringLiteral("Label%1").arg(edge.number),
@@ -70,8 +70,11 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         QPushButton *button = Controls::addButton(this, QStringLiteral("Command%1").arg(lot), QString(),
                                                   twips(1440 + 240 * r - 240 * c, 600 + 240 * r + 240 * c, 255, 255));
         // Named for what stands on the lot whenever a screen reader asks.
-        ButtonAccessible::follow(*button, [this, lot] { return lotAccessibleName(m_town, lot); });
-        connect(button, &QPushButton::clicked, this, [this, lot] { placeOn(lot); });
+        ButtonAccessible::install(*button, [this, lot] { return lotAccessibleName(m_town, lot); });
+        connect(button, &QPushButton::clicked, this, [this, lot, button] {
+            placeOn(lot);
+            ButtonAccessible::nameChanged(*button);
+        });
         if (previous)
             setTabOrder(previous, button);
         else
@@ -85,6 +88,7 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     setTabOrder(previous, cancel);
 
     m_notice = new SpokenNotice(this);
+    m_summary = new SpokenSummary(this);
 
     FrameCentring::centre(*this);
 }
@@ -92,11 +96,9 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
 void LotPicker::setChosenKind(const QString &kind)
 {
     m_chosenKind = kind;
-    // A screen reader reads a dialog's description as the dialog opens or
-    // comes back: the kind it places, then the question. It would pass over
-    // the question's label, which has no spaces between its words.
+    // As the picker opens or comes back: the kind it places, then the question.
     const BuildingKind *placed = chosen();
-    setAccessibleDescription(placed ? QStringLiteral("%1、%2").arg(kindAccessibleName(*placed), kQuestion) : kQuestion);
+    m_summary->say(placed ? QStringLiteral("%1 %2").arg(kindAccessibleName(*placed), kQuestion) : kQuestion);
 }
 
 const BuildingKind *LotPicker::chosen() const

@@ -5,6 +5,7 @@
 
 struct BuildingKind;
 class SpokenNotice;
+class SpokenSummary;
 class TownState;
 
 // The window "建設物購入" that asks on which lot to build the chosen kind. It
@@ -25,6 +26,7 @@ private:
 
     TownState &m_town;
     SpokenNotice *m_notice = nullptr;
+    SpokenSummary *m_summary = nullptr;
     // Until a kind button writes the kind, nothing can be built.
     QString m_chosenKind = QStringLiteral("Text1");
 };

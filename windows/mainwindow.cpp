@@ -156,10 +156,10 @@ void MainWindow::buildFigures()
     m_year = addValueLabel(this, 23, QString(), twips(6720, 2040, 975, 255));
 
     // A screen reader's status-bar command says the three, each after its caption.
-    auto *status = new SpokenStatusBar(this);
-    status->addFigure(balanceCaption, m_balance);
-    status->addFigure(populationCaption, m_population);
-    status->addFigure(yearCaption, m_year);
+    m_status = new SpokenStatusBar(this);
+    m_status->addFigure(balanceCaption, m_balance);
+    m_status->addFigure(populationCaption, m_population);
+    m_status->addFigure(yearCaption, m_year);
 
     for (Field shown : {Fields::balance, Fields::populationDisplay, Fields::yearCounter})
         fieldChanged(shown);
@@ -185,18 +185,20 @@ void MainWindow::buildClockFrame()
     m_stopOption = stop;
     m_startOption = start;
 
-    // Neither option shows whether time runs; a screen reader says it with
-    // each, and once when the player has just pressed one.
+    // While neither option is selected, nothing shows that time runs; a
+    // screen reader says it with each. Once one is, the selection tells, and
+    // a pressed option says whether time now runs.
     m_notice = new SpokenNotice(this);
     for (QRadioButton *option : {stop, start}) {
-        ButtonAccessible::follow(*option, {}, [this] { return timeState(); });
-        connect(option, &QRadioButton::clicked, this, [this] { m_notice->say(timeState()); });
+        ButtonAccessible::install(*option);
+        option->setAccessibleDescription(QStringLiteral("時間は進んでいます"));
+        connect(option, &QRadioButton::clicked, this, [this] {
+            m_stopOption->setAccessibleDescription(QString());
+            m_startOption->setAccessibleDescription(QString());
+            m_notice->say(m_clock.isRunning() ? QStringLiteral("時間は進んでいます")
+                                              : QStringLiteral("時間は止まっています"));
+        });
     }
-}
-
-QString MainWindow::timeState() const
-{
-    return m_clock.isRunning() ? QStringLiteral("時間は進んでいます") : QStringLiteral("時間は止まっています");
 }
 
 void MainWindow::buildCommands()
@@ -224,8 +226,10 @@ void MainWindow::fieldChanged(Field field)
         : field == Fields::populationDisplay ? m_population
         : field == Fields::yearCounter       ? m_year
                                              : nullptr;
-    if (label)
-        label->setText(QString::fromStdString(m_town.text(field)));
+    if (!label)
+        return;
+    label->setText(QString::fromStdString(m_town.text(field)));
+    m_status->refresh();
 }
 
 void MainWindow::openLotPicker(int kind)

@@ -16,6 +16,7 @@ class QPushButton;
 class QRadioButton;
 class SettingsDialog;
 class SpokenNotice;
+class SpokenStatusBar;
 class TownView;
 
 // The game's one lasting window: the town, the palette of 30 kinds, the
@@ -48,7 +49,6 @@ private:
     void buildClockFrame();
     void buildCommands();
 
-    QString timeState() const;
     void fieldChanged(Field field);
     void openLotPicker(int kind);
     void openLandPriceWindow();
@@ -63,6 +63,7 @@ private:
     QLabel *m_balance = nullptr;
     QLabel *m_population = nullptr;
     QLabel *m_year = nullptr;
+    SpokenStatusBar *m_status = nullptr;
     std::array<QPushButton *, 30> m_kindButtons{};
     QRadioButton *m_stopOption = nullptr;
     QRadioButton *m_startOption = nullptr;

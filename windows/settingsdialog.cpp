@@ -6,11 +6,11 @@
 #include "lineeditaccessible.h"
 #include "lineshape.h"
 #include "policy.h"
+#include "spokensummary.h"
 #include "townstate.h"
 #include "twips.h"
 #include "windowframe.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -82,6 +82,10 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     for (int i = 0; i < 5; ++i)
         addLineShape(this, QStringLiteral("Line%1").arg(i + 2), twips(120, rows[i], 4800, 15));
 
+    m_summary = new SpokenSummary(this);
+    for (QLineEdit *figure : {m_tax, m_transport, m_education})
+        connect(figure, &QLineEdit::textChanged, this, &SettingsDialog::describe);
+
     setTabOrder(ok, m_tax);
     setTabOrder(m_tax, m_transport);
     setTabOrder(m_transport, m_education);
@@ -106,19 +110,10 @@ void SettingsDialog::refreshOverview()
 
 void SettingsDialog::describe()
 {
-    // What a screen reader reads as the window opens: every row, caption and figure.
-    setAccessibleDescription(QStringLiteral("消費税 %1、交通 %2、教育 %3、GNP %4、人口 %5")
-                                 .arg(m_tax->text(), m_transport->text(), m_education->text(),
-                                      m_grossDomesticProduct->text(), m_population->text()));
-}
-
-void SettingsDialog::changeEvent(QEvent *event)
-{
-    // What the player typed is read out when the window comes back; noted as
-    // it goes, since a reader would speak a change at every key.
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        describe();
-    QWidget::changeEvent(event);
+    // As the window opens or comes back: every row, caption and figure.
+    m_summary->say(QStringLiteral("消費税 %1、交通 %2、教育 %3、GNP %4、人口 %5")
+                       .arg(m_tax->text(), m_transport->text(), m_education->text(),
+                            m_grossDomesticProduct->text(), m_population->text()));
 }
 
 void SettingsDialog::apply()

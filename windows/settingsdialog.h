@@ -6,6 +6,7 @@ class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QPushButton;
+class SpokenSummary;
 class TownState;
 
 // The window "基本設定" where the player types the consumption tax, the
@@ -20,9 +21,6 @@ public:
     // Shows the gross domestic product and the population as they stand now.
     void refreshOverview();
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     void describe();
     void apply();
@@ -34,4 +32,5 @@ private:
     QLineEdit *m_education = nullptr;
     QLabel *m_grossDomesticProduct = nullptr;
     QLabel *m_population = nullptr;
+    SpokenSummary *m_summary = nullptr;
 };

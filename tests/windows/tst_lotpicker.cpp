@@ -95,7 +95,7 @@ void TestLotPicker::kindButtonOpensOnePickerWithItsKind()
     QCOMPARE(picker->windowTitle(), QStringLiteral("建設物購入"));
     QCOMPARE(child<QLabel>(picker, QStringLiteral("Label1"))->text(),
              QStringLiteral("この建物をどこに建てますか？"));
-    QVERIFY(picker->accessibleDescription().endsWith(QStringLiteral("、この建物をどこに建てますか？")));
+    QVERIFY(child<QLabel>(picker, QStringLiteral("spokenSummary"))->accessibleName().endsWith(QStringLiteral(" この建物をどこに建てますか？")));
 
     QTest::mouseClick(kindButton(kind), Qt::LeftButton);
     QCOMPARE(m_window->lotPicker(), picker);

@@ -357,16 +357,15 @@ void TestMainWindow::optionsStopAndRestartTheClock()
     QTest::mouseClick(start, Qt::LeftButton);
     QCOMPARE(m_window->clock().periods(), kRunningPeriods);
     QVERIFY(start->isChecked() && !stop->isChecked());
-    QCOMPARE(QAccessible::queryAccessibleInterface(stop)->text(QAccessible::Description),
-             QStringLiteral("時間は進んでいます"));
+    // Once an option is selected, the selection says whether time runs.
+    QCOMPARE(stop->accessibleDescription(), QString());
 
     // The keyboard selects the other option as a click does.
     stop->setFocus();
     QTest::keyClick(stop, Qt::Key_Space);
     QCOMPARE(m_window->clock().periods(), kStoppedPeriods);
     QVERIFY(stop->isChecked() && !start->isChecked());
-    QCOMPARE(QAccessible::queryAccessibleInterface(start)->text(QAccessible::Description),
-             QStringLiteral("時間は止まっています"));
+    QCOMPARE(start->accessibleDescription(), QString());
 
     // Assistive technology reads an exclusive pair of radio buttons.
     for (QRadioButton *option : {stop, start})

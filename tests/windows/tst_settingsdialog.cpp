@@ -120,7 +120,7 @@ void TestSettingsDialog::opensWithTheDesignFiguresAndFreshRows()
     QCOMPARE(std::pair(runStart, runEnd), std::pair(0, 2));
     QCOMPARE(row("Label8"), gnp);
     QCOMPARE(row("Label10"), QString::fromLatin1(population));
-    QCOMPARE(m_window->settingsDialog()->accessibleDescription(),
+    QCOMPARE(child<QLabel>(m_window->settingsDialog(), QStringLiteral("spokenSummary"))->accessibleName(),
              QStringLiteral("消費税 10、交通 10、教育 10、GNP %1、人口 %2").arg(gnp, QString::fromLatin1(population)));
     QCOMPARE(town.text(Fields::grossDomesticProduct), std::string("0"));
 }
