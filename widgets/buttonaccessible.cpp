@@ -1,14 +1,11 @@
 #include "buttonaccessible.h"
 
 #include <QAbstractButton>
-#include <QEvent>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace {
 
-// What a button keeps for its interface, which Qt may make again at any
-// time, and a name change to tell once the focus has left the button.
+// What a button keeps for its interface, which Qt may make again at any time.
 class ButtonSpeech : public QObject {
     Q_OBJECT
 
@@ -17,34 +14,14 @@ public:
         : QObject(button)
         , name(std::move(name))
     {
-        button->installEventFilter(this);
     }
 
-    static ButtonSpeech *of(const QObject *button)
+    static const ButtonSpeech *of(const QObject *button)
     {
-        return button->findChild<ButtonSpeech *>(QString(), Qt::FindDirectChildrenOnly);
-    }
-
-    static void tellNameChanged(QObject *button)
-    {
-        QAccessibleEvent event(button, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
+        return button->findChild<const ButtonSpeech *>(QString(), Qt::FindDirectChildrenOnly);
     }
 
     const ButtonAccessible::Text name;
-    bool nameChangePending = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusOut && nameChangePending) {
-            nameChangePending = false;
-            // After the focus has reached the next control, so that a reader
-            // takes the change for one of a control it has left.
-            QTimer::singleShot(0, watched, [watched] { tellNameChanged(watched); });
-        }
-        return false;
-    }
 };
 
 QAccessibleInterface *buttonFactory(const QString &className, QObject *object)
@@ -77,10 +54,11 @@ void ButtonAccessible::install(QAbstractButton &button, Text name)
 
 void ButtonAccessible::nameChanged(QAbstractButton &button)
 {
-    if (!button.hasFocus())
-        ButtonSpeech::tellNameChanged(&button);
-    else if (ButtonSpeech *speech = ButtonSpeech::of(&button))
-        speech->nameChangePending = true;
+    // Told that the focus is where it was, a reader takes up the control
+    // afresh and says nothing, as nothing has moved; told of a new name, it
+    // would speak it (Orca 48).
+    QAccessibleEvent event(&button, button.hasFocus() ? QAccessible::Focus : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 QAbstractButton *ButtonAccessible::button() const

@@ -20,8 +20,8 @@ public:
     // Gives the button this interface; an empty name leaves the button's own.
     static void install(QAbstractButton &button, Text name = {});
 
-    // Tells readers that the name has changed, so that they ask again; for the
-    // focused button only once the focus has left it.
+    // Tells readers that the name has changed, so that they ask again without
+    // speaking it: a notice has said it.
     static void nameChanged(QAbstractButton &button);
 
     ButtonAccessible(QAbstractButton *button, Text name);
