@@ -1,27 +1,21 @@
 #include "buttonaccessible.h"
 
 #include <QAbstractButton>
-#include <QRadioButton>
 
 namespace {
 
 // What a button keeps for its interface, which Qt may make again at any time.
-class ButtonSpeech : public QObject {
+class ButtonName : public QObject {
     Q_OBJECT
 
 public:
-    ButtonSpeech(QAbstractButton *button, ButtonAccessible::Text name)
+    ButtonName(QAbstractButton *button, ButtonAccessible::Name name)
         : QObject(button)
         , name(std::move(name))
     {
     }
 
-    static const ButtonSpeech *of(const QObject *button)
-    {
-        return button->findChild<const ButtonSpeech *>(QString(), Qt::FindDirectChildrenOnly);
-    }
-
-    const ButtonAccessible::Text name;
+    const ButtonAccessible::Name name;
 };
 
 QAccessibleInterface *buttonFactory(const QString &className, QObject *object)
@@ -29,22 +23,22 @@ QAccessibleInterface *buttonFactory(const QString &className, QObject *object)
     auto *button = qobject_cast<QAbstractButton *>(object);
     if (!button || className != QLatin1String(object->metaObject()->className()))
         return nullptr;
-    const ButtonSpeech *speech = ButtonSpeech::of(button);
-    return speech ? new ButtonAccessible(button, speech->name) : nullptr;
+    const auto *named = button->findChild<const ButtonName *>(QString(), Qt::FindDirectChildrenOnly);
+    return named ? new ButtonAccessible(button, named->name) : nullptr;
 }
 
 } // namespace
 
-ButtonAccessible::ButtonAccessible(QAbstractButton *button, Text name)
-    : QAccessibleWidget(button, qobject_cast<QRadioButton *>(button) ? QAccessible::RadioButton : QAccessible::Button)
+ButtonAccessible::ButtonAccessible(QAbstractButton *button, Name name)
+    : QAccessibleWidget(button, QAccessible::Button)
     , m_name(std::move(name))
 {
 }
 
-void ButtonAccessible::install(QAbstractButton &button, Text name)
+void ButtonAccessible::install(QAbstractButton &button, Name name)
 {
     QAccessible::installFactory(buttonFactory);
-    new ButtonSpeech(&button, std::move(name));
+    new ButtonName(&button, std::move(name));
     // Qt may have made the button its own interface already, while building it.
     if (QAccessible::isActive()) {
         if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(&button))
@@ -68,27 +62,14 @@ QAbstractButton *ButtonAccessible::button() const
 
 QString ButtonAccessible::text(QAccessible::Text kind) const
 {
-    if (kind != QAccessible::Name)
-        return QAccessibleWidget::text(kind);
-    if (m_name)
-        return m_name();
-    return widget()->accessibleName().isEmpty() ? button()->text() : widget()->accessibleName();
+    return kind == QAccessible::Name ? m_name() : QAccessibleWidget::text(kind);
 }
 
 QAccessible::State ButtonAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
     state.pressed = button()->isDown();
-    state.checkable = button()->isCheckable();
-    state.checked = button()->isChecked();
     return state;
-}
-
-QList<QPair<QAccessibleInterface *, QAccessible::Relation>> ButtonAccessible::relations(
-    QAccessible::Relation match) const
-{
-    // Qt's only label of a button is the group box around it.
-    return QAccessibleWidget::relations(QAccessible::Relation(match & ~QAccessible::Label));
 }
 
 QStringList ButtonAccessible::actionNames() const

@@ -1,11 +1,11 @@
 #include "mainwindow.h"
 
-#include "buttonaccessible.h"
 #include "catalogue.h"
 #include "controls.h"
 #include "framecentring.h"
 #include "landpricewindow.h"
 #include "lineshape.h"
+#include "optiongroup.h"
 #include "lotpicker.h"
 #include "pixelart.h"
 #include "pixelarticonengine.h"
@@ -19,7 +19,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -167,7 +166,7 @@ void MainWindow::buildFigures()
 
 void MainWindow::buildClockFrame()
 {
-    auto *frame = new QGroupBox(QStringLiteral("時間"), this);
+    auto *frame = new OptionGroup(QStringLiteral("時間"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twips(5400, 1680, 1215, 1335));
 
@@ -190,7 +189,6 @@ void MainWindow::buildClockFrame()
     // a pressed option says whether time now runs.
     m_notice = new SpokenNotice(this);
     for (QRadioButton *option : {stop, start}) {
-        ButtonAccessible::install(*option);
         option->setAccessibleDescription(QStringLiteral("時間は進んでいます"));
         connect(option, &QRadioButton::clicked, this, [this] {
             m_stopOption->setAccessibleDescription(QString());
