@@ -18,6 +18,7 @@ public:
         QAccessible::Event type;
         QAccessible::Role role;
         QString name;
+        QAccessible::Id id;
     };
 
     AccessibilityEvents()
@@ -33,10 +34,11 @@ public:
         s_current = nullptr;
     }
 
-    bool contains(QAccessible::Event type, QAccessible::Role role, const QString &name) const
+    // An event of that type from that interface; any interface's when the id is 0.
+    bool contains(QAccessible::Event type, QAccessible::Role role, const QString &name, QAccessible::Id id = 0) const
     {
         return std::any_of(m_events.begin(), m_events.end(), [&](const Event &event) {
-            return event.type == type && event.role == role && event.name == name;
+            return event.type == type && event.role == role && event.name == name && (!id || event.id == id);
         });
     }
 
@@ -45,7 +47,8 @@ private:
     {
         QAccessibleInterface *source = event->accessibleInterface();
         s_current->m_events.append({event->type(), source ? source->role() : QAccessible::NoRole,
-                                    source ? source->text(QAccessible::Name) : QString()});
+                                    source ? source->text(QAccessible::Name) : QString(),
+                                    source ? QAccessible::uniqueId(source) : 0});
     }
 
     static inline AccessibilityEvents *s_current = nullptr;
