@@ -1,23 +1,54 @@
 #include "assetpaths.h"
 
+#include <QFile>
+
+namespace {
+
+QString embedded(const QString &file)
+{
+    return QStringLiteral(":/") + file;
+}
+
+} // namespace
+
+QString kindTileFile(int kind)
+{
+    return QStringLiteral("tiles/kind%1.ico").arg(kind, 2, 10, QLatin1Char('0'));
+}
+
 QString kindTilePath(int kind)
 {
-    if (kind < 1 || kind > 30)
-        return {};
-    return QStringLiteral(":/tiles/kind%1.ico").arg(kind, 2, 10, QLatin1Char('0'));
+    // The pictures embedded are the ones the generator wrote, one per kind.
+    const QString path = embedded(kindTileFile(kind));
+    return kind >= 1 && QFile::exists(path) ? path : QString();
+}
+
+QString bareLandTileFile()
+{
+    return QStringLiteral("tiles/bareland.ico");
 }
 
 QString bareLandTilePath()
 {
-    return QStringLiteral(":/tiles/bareland.ico");
+    return embedded(bareLandTileFile());
+}
+
+QString splashPictureFile()
+{
+    return QStringLiteral("splash/splash.bmp");
 }
 
 QString splashPicturePath()
 {
-    return QStringLiteral(":/splash/splash.bmp");
+    return embedded(splashPictureFile());
+}
+
+QString programIconFile()
+{
+    return QStringLiteral("icon/kestavine.ico");
 }
 
 QString programIconPath()
 {
-    return QStringLiteral(":/icon/kestavine.ico");
+    return embedded(programIconFile());
 }

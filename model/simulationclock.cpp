@@ -26,23 +26,23 @@ void SimulationClock::setPeriod(QTimer &timer, int periodMs)
 {
     // A QTimer with interval 0 would fire on every pass of the event loop;
     // here 0 means the timer is stopped.
-    if (periodMs <= 0) {
+    if (periodMs <= 0)
         timer.stop();
-        return;
-    }
-    if (timer.isActive() && timer.interval() == periodMs)
-        return;
-    timer.start(periodMs);
+    else
+        timer.start(periodMs);
 }
 
-void SimulationClock::setPeriods(const ClockPeriods &periods)
+void SimulationClock::setRunning(bool running)
 {
-    const bool wasRunning = isRunning();
+    if (running == m_running)
+        return;
+    m_running = running;
+    const ClockPeriods &periods = running ? kRunningPeriods : kStoppedPeriods;
+    // Land value first, then economy, then upkeep.
     setPeriod(m_landValueTimer, periods.landValueMs);
     setPeriod(m_economyTimer, periods.economyMs);
     setPeriod(m_upkeepTimer, periods.upkeepMs);
-    if (isRunning() != wasRunning)
-        Q_EMIT runningChanged(isRunning());
+    Q_EMIT runningChanged(running);
 }
 
 ClockPeriods SimulationClock::periods() const

@@ -22,21 +22,22 @@ inline constexpr ClockPeriods kStoppedPeriods{0, 0, 0};
 
 // Drives the town: the land-value and economy ticks every second, the upkeep
 // tick every twenty seconds. It owns the random source of the land-value tick.
-// It runs from the moment it is made.
+// It runs from the moment it is made; whether it runs is its state, and its
+// timers' periods follow from that.
 class SimulationClock : public QObject {
     Q_OBJECT
 
 public:
     explicit SimulationClock(TownState &town, QObject *parent = nullptr);
 
-    // Sets the three periods, land value first, then economy, then upkeep.
-    // A timer already running with the same period keeps its countdown.
-    void setPeriods(const ClockPeriods &periods);
-    ClockPeriods periods() const;
+    // Starting a clock that runs, or stopping one that stands, changes
+    // nothing: a running timer keeps its countdown.
+    void stop() { setRunning(false); }
+    void start() { setRunning(true); }
+    bool isRunning() const { return m_running; }
 
-    void stop() { setPeriods(kStoppedPeriods); }
-    void start() { setPeriods(kRunningPeriods); }
-    bool isRunning() const { return periods() == kRunningPeriods; }
+    // The periods the timers run with: kRunningPeriods or kStoppedPeriods.
+    ClockPeriods periods() const;
 
     // The ticks themselves, for the timers and for whoever drives time by hand.
     void landValueTick();
@@ -55,12 +56,14 @@ Q_SIGNALS:
     void tickFailed(const QString &message);
 
 private:
+    void setRunning(bool running);
     static void setPeriod(QTimer &timer, int periodMs);
     template<typename Tick>
     void runTick(bool &failing, Tick tick);
 
     TownState &m_town;
     RandomSource m_random;
+    bool m_running = false;
     bool m_landValueFailing = false;
     bool m_economyFailing = false;
     bool m_upkeepFailing = false;

@@ -105,9 +105,9 @@ void TestCatalogue::lookupComparesNumbers_data()
     QTest::addColumn<double>("number");
     QTest::addColumn<int>("kind");
     QTest::newRow("first") << 1.0 << 1;
-    QTest::newRow("last") << 30.0 << 30;
+    QTest::newRow("last") << double(kKindCount) << kKindCount;
     QTest::newRow("zero") << 0.0 << 0;
-    QTest::newRow("past the end") << 31.0 << 0;
+    QTest::newRow("past the end") << double(kKindCount + 1) << 0;
     QTest::newRow("fraction") << 2.5 << 0;
     QTest::newRow("negative") << -7.0 << 0;
 }
@@ -130,7 +130,7 @@ void TestCatalogue::lotsAreNamedForWhatStandsOnThem_data()
     QTest::newRow("three-digit price") << 10 << QStringLiteral("本社");
     QTest::newRow("price unlike the charge") << 29 << QStringLiteral("低密度工業");
     QTest::newRow("last kind") << 30 << QStringLiteral("高密度工業");
-    QTest::newRow("no such picture") << 31 << QStringLiteral("空き地");
+    QTest::newRow("no such picture") << kKindCount + 1 << QStringLiteral("空き地");
 }
 
 // A screen reader names a lot for its building: the kind's name.

@@ -1,3 +1,4 @@
+#include "catalogue.h"
 #include "fielderror.h"
 #include "placement.h"
 #include "townstate.h"
@@ -93,7 +94,7 @@ void TestPlacement::chosenKindIsComparedAsANumber_data()
     QTest::newRow("plain") << "7" << 7 << "970";
     QTest::newRow("leading zero") << "07" << 7 << "970";
     QTest::newRow("zero") << "0" << 0 << "1000";
-    QTest::newRow("past the end") << "31" << 0 << "1000";
+    QTest::newRow("past the end") << QString::number(kKindCount + 1) << 0 << "1000";
     QTest::newRow("fraction") << "2.5" << 0 << "1000";
 }
 

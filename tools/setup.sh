@@ -85,7 +85,8 @@ build() {
     if ! configured "$dir" "${options[@]}" || [ "${CI:-}" = true ]; then
         cmake -S "$top" -B "$dir" -G Ninja "${options[@]}" >/dev/null
     fi
-    cmake --build "$dir" --parallel
+    # As many jobs as the build tool thinks fit, or CMAKE_BUILD_PARALLEL_LEVEL.
+    cmake --build "$dir"
 }
 
 # run_tests DIR [ctest options...]: the widget tests draw off screen; a few

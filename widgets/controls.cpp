@@ -16,12 +16,22 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, Q
     return label;
 }
 
+QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
+{
+    return addLabel(parent, QStringLiteral("Label%1").arg(number), caption, geometry);
+}
+
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
 {
     auto *button = new EnterKeyButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     return button;
+}
+
+QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRect geometry)
+{
+    return addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry);
 }
 
 } // namespace Controls

@@ -13,9 +13,13 @@ class QWidget;
 namespace Controls {
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, QRect geometry);
+// The label "Label<number>".
+QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geometry);
 
 // A button that Space and Enter press while it has the focus, and never
 // otherwise: no window of the game has a default button.
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry);
+// The button "Command<number>".
+QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRect geometry);
 
 } // namespace Controls

@@ -1,5 +1,6 @@
 #include "townview.h"
 
+#include "lotdiamond.h"
 #include "pixelart.h"
 #include "townstate.h"
 #include "townviewaccessible.h"
@@ -16,19 +17,18 @@ namespace {
 // top edge, lot 21's right edge and lot 25's bottom edge.
 constexpr QRect kDiamondArea = twips(1920, 1080, 2400, 2400);
 
-// Lots in painting order: the diagonal r + c grows towards the viewer, and
-// lots on one diagonal never overlap, so a tall building covers the plots
-// behind it and is covered by those in front.
-constexpr std::array<int, 25> kBackToFront = [] {
-    std::array<int, 25> lots{};
-    std::size_t next = 0;
-    for (int diagonal = 0; diagonal <= 8; ++diagonal) {
-        for (int r = 0; r < 5; ++r) {
-            const int c = diagonal - r;
-            if (c >= 0 && c < 5)
-                lots[next++] = 5 * r + c + 1;
-        }
-    }
+// Lots in painting order: a lot further down the diamond stands nearer the
+// viewer, and lots at one height never overlap, so a tall building covers the
+// plots behind it and is covered by those in front.
+constexpr std::array<int, kLotCount> kBackToFront = [] {
+    std::array<int, kLotCount> lots{};
+    for (int lot = 1; lot <= kLotCount; ++lot)
+        lots[static_cast<std::size_t>(lot - 1)] = lot;
+    std::sort(lots.begin(), lots.end(), [](int a, int b) {
+        const int downA = LotDiamond::offset(a).down;
+        const int downB = LotDiamond::offset(b).down;
+        return downA != downB ? downA < downB : a < b;
+    });
     return lots;
 }();
 
@@ -51,9 +51,8 @@ TownView::TownView(const TownState &town, QWidget *parent)
 
 QRect TownView::lotRect(int lot) const
 {
-    const int r = (lot - 1) / 5;
-    const int c = (lot - 1) % 5;
-    const QRect onWindow = twips(2880 + 240 * r - 240 * c, 1080 + 240 * r + 240 * c, 480, 480);
+    const LotDiamond::Offset offset = LotDiamond::offset(lot);
+    const QRect onWindow = twips(2880 + 240 * offset.right, 1080 + 240 * offset.down, 480, 480);
     return onWindow.translated(-kDiamondArea.topLeft());
 }
 

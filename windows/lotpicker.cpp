@@ -2,16 +2,17 @@
 
 #include "buttonaccessible.h"
 #include "catalogue.h"
+#include "controlnames.h"
 #include "controls.h"
 #include "fielderror.h"
-#include "framecentring.h"
+#include "lotdiamond.h"
 #include "lotnames.h"
 #include "numbertext.h"
 #include "placement.h"
+#include "secondarywindow.h"
 #include "spokennotice.h"
 #include "spokensummary.h"
 #include "twips.h"
-#include "windowframe.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -44,16 +45,14 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     : QWidget(parent)
     , m_town(town)
 {
-    WindowFrame::makeFixedToolWindow(*this, twipsSize(3465, 2955));
-    setObjectName(QStringLiteral("Form3"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("建設物購入"));
+    SecondaryWindow::setUp(*this, QString::fromLatin1(ControlNames::kLotPicker), QStringLiteral("建設物購入"),
+                           twipsSize(3465, 2955));
 
-    Controls::addLabel(this, QStringLiteral("Label1"), kQuestion, twips(480, 120, 2535, 255));
+    Controls::addLabel(this, 1, kQuestion, twips(480, 120, 2535, 255));
 
     for (const EdgeLabel &edge : kEdgeLabels) {
-        QLabel *label = Controls::addLabel(this, QStringLiteral("Label%1").arg(edge.number),
-                                           QString::fromLatin1(edge.caption), twips(edge.left, edge.top, 135, 255));
+        QLabel *label = Controls::addLabel(this, edge.number, QString::fromLatin1(edge.caption),
+                                           twips(edge.left, edge.top, 135, 255));
         if (edge.number == 2) {
             // Qt has no colour for an inactive window border; its inactive
             // mid tone is the nearest system colour.
@@ -64,11 +63,10 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     }
 
     QWidget *previous = nullptr;
-    for (int lot = 1; lot <= 25; ++lot) {
-        const int r = (lot - 1) / 5;
-        const int c = (lot - 1) % 5;
-        QPushButton *button = Controls::addButton(this, QStringLiteral("Command%1").arg(lot), QString(),
-                                                  twips(1440 + 240 * r - 240 * c, 600 + 240 * r + 240 * c, 255, 255));
+    for (int lot = 1; lot <= kLotCount; ++lot) {
+        const LotDiamond::Offset offset = LotDiamond::offset(lot);
+        QPushButton *button = Controls::addButton(this, lot, QString(),
+                                                  twips(1440 + 240 * offset.right, 600 + 240 * offset.down, 255, 255));
         // Named for what stands on the lot whenever a screen reader asks.
         ButtonAccessible::install(*button, [this, lot] { return lotAccessibleName(m_town, lot); });
         connect(button, &QPushButton::clicked, this, [this, lot, button] {
@@ -82,15 +80,13 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         previous = button;
     }
 
-    QPushButton *cancel = Controls::addButton(this, QStringLiteral("Command26"), QStringLiteral("キャンセル"),
+    QPushButton *cancel = Controls::addButton(this, kLotCount + 1, QStringLiteral("キャンセル"),
                                               twips(2400, 2280, 975, 495));
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     setTabOrder(previous, cancel);
 
     m_notice = new SpokenNotice(this);
     m_summary = new SpokenSummary(this);
-
-    FrameCentring::centre(*this);
 }
 
 void LotPicker::setChosenKind(const QString &kind)

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "catalogue.h"
+#include "controlnames.h"
 #include "controls.h"
 #include "framecentring.h"
 #include "landpricewindow.h"
@@ -9,6 +10,7 @@
 #include "lotpicker.h"
 #include "pixelart.h"
 #include "pixelarticonengine.h"
+#include "secondarywindow.h"
 #include "settingsdialog.h"
 #include "spokennotice.h"
 #include "spokenstatusbar.h"
@@ -32,23 +34,18 @@ const QColor kValueBlue(192, 192, 255);
 // caption and figure readable whatever colours the desktop's theme gives text.
 const QColor kTextOnBlue(Qt::black);
 
-QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
-{
-    return Controls::addLabel(parent, QStringLiteral("Label%1").arg(number), caption, geometry);
-}
-
 QLabel *addValueLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
 {
-    QLabel *label = addLabel(parent, number, caption, geometry);
+    QLabel *label = Controls::addLabel(parent, number, caption, geometry);
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, kValueBlue);
     label->setPalette(colours);
     return label;
 }
 
-QPushButton *addCommand(QWidget *parent, int number, const QString &caption, QRect geometry)
+QPushButton *addCommand(QWidget *parent, ControlNames::Command command, const QString &caption, QRect geometry)
 {
-    return Controls::addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry);
+    return Controls::addButton(parent, ControlNames::commandButton(command), caption, geometry);
 }
 
 QString fromUtf8(std::string_view text)
@@ -62,7 +59,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
     WindowFrame::makeFixedDialog(*this, twipsSize(8130, 5625));
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QString::fromLatin1(ControlNames::kMainWindow));
     setWindowTitle(QStringLiteral("VELDORAKS   kestavine    "));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kWindowBlue);
@@ -117,7 +114,7 @@ void MainWindow::buildPalette()
         const QRect geometry = n <= 18
             ? twips(n % 2 ? 120 : 720, 120 + 600 * ((n - 1) / 2), 495, 495)
             : twips(1320 + 600 * ((n - 19) / 2), n % 2 ? 4320 : 4920, 495, 495);
-        QPushButton *button = addCommand(this, n, QString(), geometry);
+        QPushButton *button = Controls::addButton(this, ControlNames::kindButton(n), QString(), geometry);
         button->setIcon(QIcon(new PixelArtIconEngine(PixelArt::tile(n))));
         button->setIconSize(QSize(32, 32));
         button->setToolTip(fromUtf8(kind.toolTip));
@@ -138,20 +135,20 @@ void MainWindow::buildTownView()
 
     // Row labels along the upper-right edge, column labels along the upper-left edge.
     for (int n = 1; n <= 5; ++n) {
-        addLabel(this, n, QString::number(n),
-                 twips(3480 + 240 * (n - 1), 960 + 240 * (n - 1), 135, 255));
-        addLabel(this, n + 5, QString::number(n),
-                 twips(2760 - 240 * (n - 1), 840 + 240 * (n - 1), 135, 255));
+        Controls::addLabel(this, n, QString::number(n),
+                           twips(3480 + 240 * (n - 1), 960 + 240 * (n - 1), 135, 255));
+        Controls::addLabel(this, n + 5, QString::number(n),
+                           twips(2760 - 240 * (n - 1), 840 + 240 * (n - 1), 135, 255));
     }
 }
 
 void MainWindow::buildFigures()
 {
-    QLabel *balanceCaption = addLabel(this, 11, QStringLiteral("残高"), twips(5160, 240, 495, 255));
+    QLabel *balanceCaption = Controls::addLabel(this, 11, QStringLiteral("残高"), twips(5160, 240, 495, 255));
     m_balance = addValueLabel(this, 12, QString(), twips(5400, 480, 2535, 255));
-    QLabel *populationCaption = addLabel(this, 13, QStringLiteral("人口"), twips(5160, 840, 495, 255));
+    QLabel *populationCaption = Controls::addLabel(this, 13, QStringLiteral("人口"), twips(5160, 840, 495, 255));
     m_population = addValueLabel(this, 14, QString(), twips(5400, 1200, 2535, 255));
-    QLabel *yearCaption = addLabel(this, 22, QStringLiteral("年"), twips(6720, 1800, 255, 255));
+    QLabel *yearCaption = Controls::addLabel(this, 22, QStringLiteral("年"), twips(6720, 1800, 255, 255));
     m_year = addValueLabel(this, 23, QString(), twips(6720, 2040, 975, 255));
 
     // A screen reader's status-bar command says the three, each after its caption.
@@ -201,10 +198,11 @@ void MainWindow::buildClockFrame()
 
 void MainWindow::buildCommands()
 {
-    QPushButton *landPrice = addCommand(this, 31, QStringLiteral("地価"), twips(5280, 3240, 2535, 615));
-    QPushButton *settings = addCommand(this, 32, QStringLiteral("基本設定"), twips(6720, 2520, 1215, 375));
-    QPushButton *end = addCommand(this, 33, QStringLiteral("終了"), twips(5280, 3960, 2535, 615));
-    QPushButton *help = addCommand(this, 34, QStringLiteral("ヘルプ"), twips(5280, 4680, 2535, 615));
+    using ControlNames::Command;
+    QPushButton *landPrice = addCommand(this, Command::LandPrice, QStringLiteral("地価"), twips(5280, 3240, 2535, 615));
+    QPushButton *settings = addCommand(this, Command::Settings, QStringLiteral("基本設定"), twips(6720, 2520, 1215, 375));
+    QPushButton *end = addCommand(this, Command::End, QStringLiteral("終了"), twips(5280, 3960, 2535, 615));
+    QPushButton *help = addCommand(this, Command::Help, QStringLiteral("ヘルプ"), twips(5280, 4680, 2535, 615));
 
     connect(landPrice, &QPushButton::clicked, this, &MainWindow::openLandPriceWindow);
     connect(settings, &QPushButton::clicked, this, &MainWindow::openSettingsDialog);
@@ -234,9 +232,7 @@ void MainWindow::openLotPicker(int kind)
 {
     if (!m_lotPicker)
         m_lotPicker = new LotPicker(m_town);
-    m_lotPicker->show();
-    m_lotPicker->raise();
-    m_lotPicker->activateWindow();
+    SecondaryWindow::present(*m_lotPicker);
     m_lotPicker->setChosenKind(QString::number(kind));
 }
 
@@ -244,9 +240,7 @@ void MainWindow::openLandPriceWindow()
 {
     if (!m_landPriceWindow)
         m_landPriceWindow = new LandPriceWindow;
-    m_landPriceWindow->show();
-    m_landPriceWindow->raise();
-    m_landPriceWindow->activateWindow();
+    SecondaryWindow::present(*m_landPriceWindow);
     m_landPriceWindow->showTotalLandValue(QString::fromStdString(m_town.text(Fields::totalLandValue)));
 }
 
@@ -254,9 +248,7 @@ void MainWindow::openSettingsDialog()
 {
     if (!m_settingsDialog)
         m_settingsDialog = new SettingsDialog(m_town);
-    m_settingsDialog->show();
-    m_settingsDialog->raise();
-    m_settingsDialog->activateWindow();
+    SecondaryWindow::present(*m_settingsDialog);
     m_settingsDialog->refreshOverview();
 }
 
@@ -265,7 +257,7 @@ void MainWindow::showAbout()
     // Modal, but shown without a nested event loop: nothing waits on the answer.
     auto *box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
                                 QStringLiteral("kestavine  制作: VELDORAKS"), QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("aboutMessage"));
+    box->setObjectName(QString::fromLatin1(ControlNames::kAboutMessage));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     box->show();

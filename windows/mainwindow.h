@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue.h"
 #include "simulationclock.h"
 #include "townstate.h"
 
@@ -19,7 +20,7 @@ class SpokenNotice;
 class SpokenStatusBar;
 class TownView;
 
-// The game's one lasting window: the town, the palette of 30 kinds, the
+// The game's one lasting window: the town, the palette of kinds, the
 // balance, population and year, the clock options and the four commands.
 // It owns the town and its clock; the secondary windows it opens never
 // outlive it.
@@ -64,7 +65,7 @@ private:
     QLabel *m_population = nullptr;
     QLabel *m_year = nullptr;
     SpokenStatusBar *m_status = nullptr;
-    std::array<QPushButton *, 30> m_kindButtons{};
+    std::array<QPushButton *, kKindCount> m_kindButtons{};
     QRadioButton *m_stopOption = nullptr;
     QRadioButton *m_startOption = nullptr;
     SpokenNotice *m_notice = nullptr;

@@ -1,15 +1,15 @@
 #include "settingsdialog.h"
 
+#include "controlnames.h"
 #include "controls.h"
 #include "fielderror.h"
-#include "framecentring.h"
 #include "lineeditaccessible.h"
 #include "lineshape.h"
 #include "policy.h"
+#include "secondarywindow.h"
 #include "spokensummary.h"
 #include "townstate.h"
 #include "twips.h"
-#include "windowframe.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,11 +17,6 @@
 #include <QPushButton>
 
 namespace {
-
-QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geometry)
-{
-    return Controls::addLabel(parent, QStringLiteral("Label%1").arg(number), caption, geometry);
-}
 
 QLineEdit *addFigure(QWidget *parent, int number, QRect geometry)
 {
@@ -32,47 +27,40 @@ QLineEdit *addFigure(QWidget *parent, int number, QRect geometry)
     return figure;
 }
 
-// Neither button is a default or cancel button.
-QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRect geometry)
-{
-    return Controls::addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry);
-}
-
 } // namespace
 
 SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     : QWidget(parent)
     , m_town(town)
 {
-    WindowFrame::makeFixedToolWindow(*this, twipsSize(4800, 3375));
-    setObjectName(QStringLiteral("Form5"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("基本設定"));
+    SecondaryWindow::setUp(*this, QString::fromLatin1(ControlNames::kSettingsDialog), QStringLiteral("基本設定"),
+                           twipsSize(4800, 3375));
 
-    QLabel *taxCaption = addLabel(this, 1, QStringLiteral("消費税"), twips(120, 120, 615, 255));
+    QLabel *taxCaption = Controls::addLabel(this, 1, QStringLiteral("消費税"), twips(120, 120, 615, 255));
     m_tax = addFigure(this, 1, twips(840, 120, 735, 270));
-    addLabel(this, 2, QStringLiteral("%　　※半角の数字で入力してください。"),
+    Controls::addLabel(this, 2, QStringLiteral("%　　※半角の数字で入力してください。"),
              twips(1680, 240, 3135, 255));
-    QLabel *transportCaption = addLabel(this, 3, QStringLiteral("交通"), twips(240, 600, 375, 255));
+    QLabel *transportCaption = Controls::addLabel(this, 3, QStringLiteral("交通"), twips(240, 600, 375, 255));
     m_transport = addFigure(this, 2, twips(840, 600, 735, 270));
-    addLabel(this, 4, QStringLiteral("$  　※半角の数字で入力してください。"),
+    Controls::addLabel(this, 4, QStringLiteral("$  　※半角の数字で入力してください。"),
              twips(1680, 720, 3015, 255));
-    QLabel *educationCaption = addLabel(this, 5, QStringLiteral("教育"), twips(240, 1080, 375, 255));
+    QLabel *educationCaption = Controls::addLabel(this, 5, QStringLiteral("教育"), twips(240, 1080, 375, 255));
     m_education = addFigure(this, 3, twips(840, 1080, 735, 270));
-    addLabel(this, 6, QStringLiteral("$    ※半角の数字で入力してください。"),
+    Controls::addLabel(this, 6, QStringLiteral("$    ※半角の数字で入力してください。"),
              twips(1680, 1200, 3015, 255));
-    addLabel(this, 7, QStringLiteral("GNP"), twips(240, 1560, 375, 255));
-    m_grossDomesticProduct = addLabel(this, 8, QString(), twips(840, 1560, 3495, 255));
-    addLabel(this, 9, QStringLiteral("人口"), twips(240, 2040, 375, 255));
-    m_population = addLabel(this, 10, QString(), twips(840, 2040, 3615, 255));
+    Controls::addLabel(this, 7, QStringLiteral("GNP"), twips(240, 1560, 375, 255));
+    m_grossDomesticProduct = Controls::addLabel(this, 8, QString(), twips(840, 1560, 3495, 255));
+    Controls::addLabel(this, 9, QStringLiteral("人口"), twips(240, 2040, 375, 255));
+    m_population = Controls::addLabel(this, 10, QString(), twips(840, 2040, 3615, 255));
 
     // Each caption labels its figure, so assistive technology names the field after it.
     taxCaption->setBuddy(m_tax);
     transportCaption->setBuddy(m_transport);
     educationCaption->setBuddy(m_education);
 
-    QPushButton *ok = addButton(this, 1, QStringLiteral("OK"), twips(1320, 2640, 1095, 615));
-    QPushButton *cancel = addButton(this, 2, QStringLiteral("キャンセル"), twips(3000, 2640, 1095, 615));
+    // Neither button is a default or cancel button.
+    QPushButton *ok = Controls::addButton(this, 1, QStringLiteral("OK"), twips(1320, 2640, 1095, 615));
+    QPushButton *cancel = Controls::addButton(this, 2, QStringLiteral("キャンセル"), twips(3000, 2640, 1095, 615));
     connect(ok, &QPushButton::clicked, this, &SettingsDialog::apply);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
@@ -91,8 +79,6 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     setTabOrder(m_transport, m_education);
     setTabOrder(m_education, cancel);
     ok->setFocus();
-
-    FrameCentring::centre(*this);
 }
 
 void SettingsDialog::refreshOverview()

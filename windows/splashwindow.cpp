@@ -1,5 +1,6 @@
 #include "splashwindow.h"
 
+#include "controlnames.h"
 #include "framecentring.h"
 #include "gamefont.h"
 #include "mainwindow.h"
@@ -18,7 +19,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent)
 {
     WindowFrame::makeBorderless(*this, twipsSize(8580, 5280));
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QString::fromLatin1(ControlNames::kSplashWindow));
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_picture = new QLabel(this);

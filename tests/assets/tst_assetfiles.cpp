@@ -1,3 +1,5 @@
+#include "assetpaths.h"
+#include "catalogue.h"
 #include "tilepicture.h"
 
 #include <QFile>
@@ -46,8 +48,7 @@ QByteArray readFile(const QString &name)
 
 QString tileName(int kind)
 {
-    return kind == 0 ? QStringLiteral("tiles/bareland.ico")
-                     : QStringLiteral("tiles/kind%1.ico").arg(kind, 2, 10, QLatin1Char('0'));
+    return kind == 0 ? bareLandTileFile() : kindTileFile(kind);
 }
 
 QImage readTile(int kind)
@@ -143,7 +144,7 @@ void TestAssetFiles::tileHasStoredIconLayout_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("depth");
     QTest::addColumn<int>("size");
-    for (int kind = 0; kind <= 30; ++kind) {
+    for (int kind = 0; kind <= kKindCount; ++kind) {
         const int depth = depthOf(kind);
         const int size = depth == 4 ? 766 : depth == 8 ? 2238 : 3262;
         QTest::addRow("%s", qPrintable(tileName(kind))) << kind << depth << size;
@@ -206,7 +207,7 @@ void TestAssetFiles::tileIsOpaqueOnDiamondAndWhereBuildingsRise_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("overhang");
     const QHash<int, int> rising = {{8, 73}, {10, 146}, {28, 13}, {29, 10}, {30, 26}};
-    for (int kind = 0; kind <= 30; ++kind)
+    for (int kind = 0; kind <= kKindCount; ++kind)
         QTest::addRow("%s", qPrintable(tileName(kind))) << kind << rising.value(kind);
 }
 
@@ -244,7 +245,7 @@ void TestAssetFiles::tileIsOpaqueOnDiamondAndWhereBuildingsRise()
 void TestAssetFiles::qtReaderAgreesExceptForTrueColourMasks_data()
 {
     QTest::addColumn<int>("kind");
-    for (int kind = 0; kind <= 30; ++kind)
+    for (int kind = 0; kind <= kKindCount; ++kind)
         QTest::addRow("%s", qPrintable(tileName(kind))) << kind;
 }
 
@@ -283,11 +284,11 @@ void TestAssetFiles::decoderRejectsDamagedFiles()
     QVERIFY(TilePicture::read(QStringLiteral("/nonexistent/tile.ico")).isNull());
 }
 
-// Thirty kinds and the bare land: 31 different pictures.
+// Every kind and the bare land have pictures of their own.
 void TestAssetFiles::everyPictureDiffers()
 {
     QHash<QByteArray, int> seen;
-    for (int kind = 0; kind <= 30; ++kind) {
+    for (int kind = 0; kind <= kKindCount; ++kind) {
         const QImage tile = readTile(kind);
         const QByteArray pixels(reinterpret_cast<const char *>(tile.constBits()), tile.sizeInBytes());
         QVERIFY2(!seen.contains(pixels),

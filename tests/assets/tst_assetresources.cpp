@@ -1,5 +1,7 @@
 #include "assetpaths.h"
+#include "catalogue.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTest>
@@ -11,7 +13,7 @@ class TestAssetResources : public QObject {
 private Q_SLOTS:
     void embeddedPictureMatchesCommittedFile_data();
     void embeddedPictureMatchesCommittedFile();
-    void kindOutsideTheCatalogueHasNoPicture();
+    void everyKindHasOnePictureAndNoPictureLacksAKind();
 };
 
 void TestAssetResources::embeddedPictureMatchesCommittedFile_data()
@@ -20,14 +22,11 @@ void TestAssetResources::embeddedPictureMatchesCommittedFile_data()
     QTest::addColumn<QString>("committed");
     QTest::addColumn<QSize>("size");
 
-    QTest::newRow("bare land") << bareLandTilePath() << QStringLiteral("tiles/bareland.ico") << QSize(32, 32);
-    for (int kind = 1; kind <= 30; ++kind) {
-        QTest::addRow("kind %d", kind) << kindTilePath(kind)
-                                       << QStringLiteral("tiles/kind%1.ico").arg(kind, 2, 10, QLatin1Char('0'))
-                                       << QSize(32, 32);
-    }
-    QTest::newRow("splash") << splashPicturePath() << QStringLiteral("splash/splash.bmp") << QSize(572, 351);
-    QTest::newRow("program icon") << programIconPath() << QStringLiteral("icon/kestavine.ico") << QSize(32, 32);
+    QTest::newRow("bare land") << bareLandTilePath() << bareLandTileFile() << QSize(32, 32);
+    for (const BuildingKind &kind : kCatalogue)
+        QTest::addRow("kind %d", kind.number) << kindTilePath(kind.number) << kindTileFile(kind.number) << QSize(32, 32);
+    QTest::newRow("splash") << splashPicturePath() << splashPictureFile() << QSize(572, 351);
+    QTest::newRow("program icon") << programIconPath() << programIconFile() << QSize(32, 32);
 }
 
 void TestAssetResources::embeddedPictureMatchesCommittedFile()
@@ -48,12 +47,21 @@ void TestAssetResources::embeddedPictureMatchesCommittedFile()
     QCOMPARE(picture.size(), size);
 }
 
-void TestAssetResources::kindOutsideTheCatalogueHasNoPicture()
+// The program embeds whatever pictures the generator wrote: one for each kind
+// and bare land, and none left over from a kind that is gone.
+void TestAssetResources::everyKindHasOnePictureAndNoPictureLacksAKind()
 {
-    QVERIFY(kindTilePath(0).isEmpty());
-    QVERIFY(kindTilePath(31).isEmpty());
+    QStringList expected{bareLandTilePath()};
+    for (const BuildingKind &kind : kCatalogue)
+        expected << QStringLiteral(":/") + kindTileFile(kind.number);
+    QStringList embedded;
+    for (const QString &name : QDir(QStringLiteral(":/tiles")).entryList(QDir::Files))
+        embedded << QStringLiteral(":/tiles/") + name;
+    expected.sort();
+    QCOMPARE(embedded, expected);
     QCOMPARE(kindTilePath(7), QStringLiteral(":/tiles/kind07.ico"));
-    QCOMPARE(kindTilePath(30), QStringLiteral(":/tiles/kind30.ico"));
+    QVERIFY(kindTilePath(0).isEmpty());
+    QVERIFY(kindTilePath(kKindCount + 1).isEmpty());
 }
 
 QTEST_MAIN(TestAssetResources)

@@ -1,3 +1,4 @@
+#include "catalogue.h"
 #include "pixelart.h"
 #include "pixelarticonengine.h"
 
@@ -105,14 +106,13 @@ void TestPixelArt::everyTileIsA32PixelSquare_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("opaquePixels");
-    // The diamond covers 544 pixels; five buildings rise above their plot.
-    const int above[31] = {0, 0, 0, 0, 0, 0, 0, 0, 73, 0, 146, 0, 0, 0, 0, 0,
-                           0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 13, 10, 26};
-    for (int kind = 0; kind <= 30; ++kind)
-        QTest::addRow("kind %d", kind) << kind << 544 + above[kind];
+    // The diamond covers 544 pixels; some buildings rise above their plot.
+    QTest::newRow("bare land") << 0 << 544;
+    for (const BuildingKind &kind : kCatalogue)
+        QTest::addRow("kind %d", kind.number) << kind.number << 544 + kind.picture.overhang;
 }
 
-// Bare land and all 30 kinds load as 32 x 32 tiles whose one-bit mask leaves
+// Bare land and every kind load as 32 x 32 tiles whose one-bit mask leaves
 // the corners outside the diamond (and outside any building) transparent,
 // whatever the icon's colour depth.
 void TestPixelArt::everyTileIsA32PixelSquare()

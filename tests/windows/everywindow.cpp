@@ -1,5 +1,6 @@
 #include "everywindow.h"
 
+#include "controlnames.h"
 #include "landpricewindow.h"
 #include "lotpicker.h"
 #include "mainwindow.h"
@@ -56,16 +57,17 @@ void visit(const std::function<void(QWidget &window)> &visit)
     main.show();
     visit(main);
 
-    click(main, QStringLiteral("Command1"));
+    using ControlNames::Command;
+    click(main, ControlNames::kindButton(1));
     visit(*main.lotPicker());
-    click(main, QStringLiteral("Command31"));
+    click(main, ControlNames::commandButton(Command::LandPrice));
     visit(*main.landPriceWindow());
-    click(main, QStringLiteral("Command32"));
+    click(main, ControlNames::commandButton(Command::Settings));
     QPointer<SettingsDialog> settings = main.settingsDialog();
     visit(*settings);
 
-    click(main, QStringLiteral("Command34"));
-    visitMessage(main, QStringLiteral("aboutMessage"), visit);
+    click(main, ControlNames::commandButton(Command::Help));
+    visitMessage(main, QString::fromLatin1(ControlNames::kAboutMessage), visit);
 
     const std::string balance = main.town().text(Fields::balance);
     main.town().setText(Fields::balance, "1.5e308");

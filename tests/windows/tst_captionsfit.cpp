@@ -1,3 +1,4 @@
+#include "controlnames.h"
 #include "landpricewindow.h"
 #include "lotpicker.h"
 #include "mainwindow.h"
@@ -40,8 +41,11 @@ void TestCaptionsFit::initTestCase()
     m_window = std::make_unique<MainWindow>();
     m_window->clock().stop();
     m_window->show();
-    for (const char *command : {"Command1", "Command31", "Command32"})
-        QTest::mouseClick(child<QPushButton>(m_window.get(), QString::fromLatin1(command)), Qt::LeftButton);
+    using ControlNames::Command;
+    const QStringList openers{ControlNames::kindButton(1), ControlNames::commandButton(Command::LandPrice),
+                              ControlNames::commandButton(Command::Settings)};
+    for (const QString &opener : openers)
+        QTest::mouseClick(child<QPushButton>(m_window.get(), opener), Qt::LeftButton);
 
     // Fifteen significant digits, a sign and a point: the widest figures the
     // number text rules write.
@@ -52,8 +56,9 @@ void TestCaptionsFit::initTestCase()
     town.setText(Fields::totalLandValue, "499.888888888888");
     town.setText(Fields::commerceTotal, "12345678901.2345");
     town.setText(Fields::population, "-123456789.012345");
-    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command31")), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command32")), Qt::LeftButton);
+    // Open again, to show the widest figures.
+    for (const QString &opener : openers.mid(1))
+        QTest::mouseClick(child<QPushButton>(m_window.get(), opener), Qt::LeftButton);
 }
 
 void TestCaptionsFit::cleanupTestCase()

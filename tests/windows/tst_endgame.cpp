@@ -1,3 +1,4 @@
+#include "controlnames.h"
 #include "lotpicker.h"
 #include "mainwindow.h"
 #include "windowtesting.h"
@@ -32,13 +33,13 @@ void TestEndGame::endLeavesAtOnceWithoutClosingAnyWindow()
     auto *window = new MainWindow;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    QTest::mouseClick(child<QPushButton>(window, QStringLiteral("Command5")), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, ControlNames::kindButton(5)), Qt::LeftButton);
     QPointer<LotPicker> picker = window->lotPicker();
     QVERIFY(picker);
 
     bool ranAfterTheClick = false;
     QTimer::singleShot(0, window, [window, &ranAfterTheClick] {
-        QTest::mouseClick(child<QPushButton>(window, QStringLiteral("Command33")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(window, ControlNames::commandButton(ControlNames::Command::End)), Qt::LeftButton);
         // Anything queued after the click would run here if the program went on.
         QTimer::singleShot(0, window, [&ranAfterTheClick] { ranAfterTheClick = true; });
     });

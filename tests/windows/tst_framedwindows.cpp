@@ -1,3 +1,4 @@
+#include "controlnames.h"
 #include "mainwindow.h"
 #include "splashwindow.h"
 #include "windowtesting.h"
@@ -72,16 +73,16 @@ void TestFramedWindows::cleanup()
 
 void TestFramedWindows::windowsAreCentredWithTheirFrames_data()
 {
+    using namespace ControlNames;
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("opener");
     QTest::addColumn<qreal>("tolerance");
     // The splash has no frame; the others are off centre by the frame's height
     // unless their frames are taken into account.
-    QTest::newRow("splash") << QStringLiteral("Form1") << QString() << 1.0;
-    QTest::newRow("main window") << QStringLiteral("Form2") << QString() << 2.0;
-    QTest::newRow("lot picker") << QStringLiteral("Form3") << QStringLiteral("Command1") << 2.0;
-    QTest::newRow("land-price window") << QStringLiteral("Form4") << QStringLiteral("Command31") << 2.0;
-    QTest::newRow("settings dialog") << QStringLiteral("Form5") << QStringLiteral("Command32") << 2.0;
+    QTest::newRow("splash") << QString::fromLatin1(kSplashWindow) << QString() << 1.0;
+    QTest::newRow("main window") << QString::fromLatin1(kMainWindow) << QString() << 2.0;
+    for (const QString &opener : {kindButton(1), commandButton(Command::LandPrice), commandButton(Command::Settings)})
+        QTest::newRow(qPrintable(opener)) << windowOpenedBy(opener) << opener << 2.0;
 }
 
 void TestFramedWindows::windowsAreCentredWithTheirFrames()
@@ -91,7 +92,7 @@ void TestFramedWindows::windowsAreCentredWithTheirFrames()
     QFETCH(qreal, tolerance);
 
     QWidget *shown = nullptr;
-    if (window == QStringLiteral("Form1")) {
+    if (window == QLatin1String(ControlNames::kSplashWindow)) {
         shown = new SplashWindow;
         shown->show();
     } else {

@@ -1,3 +1,4 @@
+#include "controlnames.h"
 #include "mainwindow.h"
 #include "pixelart.h"
 #include "splashwindow.h"
@@ -74,7 +75,7 @@ void TestHighDpi::lotsAndKindButtonsStaySharp()
     QCOMPARE(town.devicePixelRatio(), 2.0);
     QVERIFY(showsUnsmoothed(town, tile, window.townView()->lotRect(13).topLeft() * 2, true));
 
-    auto *button = child<QPushButton>(&window, QStringLiteral("Command9"));
+    auto *button = child<QPushButton>(&window, ControlNames::kindButton(9));
     const QImage shown = button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     bool found = false;
     for (int dy = 0; dy <= shown.height() - tile.height() && !found; ++dy) {

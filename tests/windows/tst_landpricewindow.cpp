@@ -1,5 +1,6 @@
 #include "landpricewindow.h"
 #include "mainwindow.h"
+#include "windowtestcase.h"
 #include "windowtesting.h"
 
 #include <QAccessible>
@@ -7,19 +8,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using namespace WindowTesting;
 
 // The land-price window shows a snapshot of the total land value's text.
-class TestLandPriceWindow : public QObject {
+class TestLandPriceWindow : public WindowTestCase {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void showsTheDesignTextBeforeTheFirstTick();
     void showsTheTextAsOfTheLastOpening();
     void okEnterAndTheCloseBoxCloseIt_data();
@@ -29,32 +24,11 @@ private Q_SLOTS:
 private:
     LandPriceWindow *open();
     QString shownValue() const;
-
-    std::unique_ptr<MainWindow> m_window;
 };
-
-void TestLandPriceWindow::initTestCase()
-{
-    setUpGameApplication();
-}
-
-void TestLandPriceWindow::init()
-{
-    m_window = std::make_unique<MainWindow>();
-    m_window->clock().stop();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void TestLandPriceWindow::cleanup()
-{
-    m_window.reset();
-    flushDeletes();
-}
 
 LandPriceWindow *TestLandPriceWindow::open()
 {
-    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command31")), Qt::LeftButton);
+    QTest::mouseClick(commandButton(ControlNames::Command::LandPrice), Qt::LeftButton);
     return m_window->landPriceWindow();
 }
 

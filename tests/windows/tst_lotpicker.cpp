@@ -1,7 +1,9 @@
 #include "accessibilityevents.h"
+#include "catalogue.h"
 #include "lotpicker.h"
 #include "mainwindow.h"
 #include "townview.h"
+#include "windowtestcase.h"
 #include "windowtesting.h"
 
 #include <QGuiApplication>
@@ -11,20 +13,14 @@
 #include <QAccessible>
 #include <QTest>
 
-#include <memory>
-
 using namespace WindowTesting;
 
 // The lot picker as the player reaches it: a kind button opens it, a lot
 // button builds, "キャンセル" and the close box leave the town alone.
-class TestLotPicker : public QObject {
+class TestLotPicker : public WindowTestCase {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void kindButtonOpensOnePickerWithItsKind_data();
     void kindButtonOpensOnePickerWithItsKind();
     void lotButtonBuildsOnItsOwnLot_data();
@@ -38,36 +34,8 @@ private Q_SLOTS:
     void tabVisitsTheLotsThenCancel();
 
 private:
-    QPushButton *kindButton(int kind) const;
     LotPicker *openPicker(int kind);
-
-    std::unique_ptr<MainWindow> m_window;
 };
-
-void TestLotPicker::initTestCase()
-{
-    setUpGameApplication();
-}
-
-void TestLotPicker::init()
-{
-    m_window = std::make_unique<MainWindow>();
-    // Time is not part of these tests.
-    m_window->clock().stop();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void TestLotPicker::cleanup()
-{
-    m_window.reset();
-    flushDeletes();
-}
-
-QPushButton *TestLotPicker::kindButton(int kind) const
-{
-    return child<QPushButton>(m_window.get(), QStringLiteral("Command%1").arg(kind));
-}
 
 LotPicker *TestLotPicker::openPicker(int kind)
 {
@@ -78,8 +46,8 @@ LotPicker *TestLotPicker::openPicker(int kind)
 void TestLotPicker::kindButtonOpensOnePickerWithItsKind_data()
 {
     QTest::addColumn<int>("kind");
-    for (int kind = 1; kind <= 30; ++kind)
-        QTest::addRow("Command%d", kind) << kind;
+    for (const BuildingKind &kind : kCatalogue)
+        QTest::addRow("kind %d", kind.number) << kind.number;
 }
 
 // The picker shows and holds the kind's number as plain decimal text.

@@ -5,6 +5,7 @@
 #include "pixelart.h"
 #include "settingsdialog.h"
 #include "townview.h"
+#include "windowtestcase.h"
 #include "windowtesting.h"
 
 #include <QAccessible>
@@ -22,20 +23,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 using namespace WindowTesting;
 
 // The main window: its layout, the figures it shows, the clock options and
 // the commands that belong to no other window.
-class TestMainWindow : public QObject {
+class TestMainWindow : public WindowTestCase {
     Q_OBJECT
 
-private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
+public:
+    TestMainWindow() : WindowTestCase(Time::Running) {}
 
+private Q_SLOTS:
     void isAFixedDialogWithItsExactTitle();
     void kindButtonsShowPicturesAndTheirTips_data();
     void kindButtonsShowPicturesAndTheirTips();
@@ -58,28 +57,7 @@ private Q_SLOTS:
     void aTownThatCannotGoOnSaysSoOnce();
     void closingTheMainWindowClosesEveryOtherWindow();
     void destroyingTheMainWindowTakesTheOthersAlong();
-
-private:
-    std::unique_ptr<MainWindow> m_window;
 };
-
-void TestMainWindow::initTestCase()
-{
-    setUpGameApplication();
-}
-
-void TestMainWindow::init()
-{
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void TestMainWindow::cleanup()
-{
-    m_window.reset();
-    flushDeletes();
-}
 
 // Title with its four trailing spaces, close box only, fixed 542 x 375 client area.
 void TestMainWindow::isAFixedDialogWithItsExactTitle()
@@ -137,7 +115,7 @@ void TestMainWindow::kindButtonsShowPicturesAndTheirTips()
     QFETCH(int, kind);
     QFETCH(QPoint, topLeft);
     QFETCH(QString, toolTip);
-    auto *button = child<QPushButton>(m_window.get(), QStringLiteral("Command%1").arg(kind));
+    QPushButton *button = kindButton(kind);
     QVERIFY(button);
     QCOMPARE(button->geometry(), QRect(topLeft, QSize(33, 33)));
     QVERIFY(button->text().isEmpty());
@@ -162,10 +140,11 @@ void TestMainWindow::figuresAndCommandsStandWhereDesigned_data()
     QTest::addColumn<QColor>("background");
     const QColor window(128, 128, 255);
     const QColor value(192, 192, 255);
-    auto row = [](const char *name, int l, int t, int w, int h, const QString &caption, QColor colour) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QRect(l / 15, t / 15, w / 15, h / 15)
-                            << caption << colour;
+    auto row = [](const QString &name, int l, int t, int w, int h, const QString &caption, QColor colour) {
+        QTest::newRow(qPrintable(name)) << name << QRect(l / 15, t / 15, w / 15, h / 15) << caption << colour;
     };
+    using ControlNames::Command;
+    using ControlNames::commandButton;
     // Row numbers along the upper-right edge, column numbers along the upper-left one.
     row("Label1", 3480, 960, 135, 255, QStringLiteral("1"), window);
     row("Label5", 4440, 1920, 135, 255, QStringLiteral("5"), window);
@@ -180,10 +159,10 @@ void TestMainWindow::figuresAndCommandsStandWhereDesigned_data()
     row("Frame1", 5400, 1680, 1215, 1335, QStringLiteral("時間"), window);
     row("Option1", 120, 360, 975, 255, QStringLiteral("ストップ"), window);
     row("Option2", 120, 840, 975, 255, QStringLiteral("スタート"), window);
-    row("Command32", 6720, 2520, 1215, 375, QStringLiteral("基本設定"), QColor());
-    row("Command31", 5280, 3240, 2535, 615, QStringLiteral("地価"), QColor());
-    row("Command33", 5280, 3960, 2535, 615, QStringLiteral("終了"), QColor());
-    row("Command34", 5280, 4680, 2535, 615, QStringLiteral("ヘルプ"), QColor());
+    row(commandButton(Command::Settings), 6720, 2520, 1215, 375, QStringLiteral("基本設定"), QColor());
+    row(commandButton(Command::LandPrice), 5280, 3240, 2535, 615, QStringLiteral("地価"), QColor());
+    row(commandButton(Command::End), 5280, 3960, 2535, 615, QStringLiteral("終了"), QColor());
+    row(commandButton(Command::Help), 5280, 4680, 2535, 615, QStringLiteral("ヘルプ"), QColor());
     row("Line1", 5040, 0, 15, 7680, QString(), QColor());
 }
 
@@ -390,23 +369,25 @@ void TestMainWindow::tabVisitsTheControlsInDesignOrder_data()
     QTest::newRow("スタート selected") << QStringLiteral("Option2");
 }
 
-// Focus starts on Command1; Tab then visits Command1..30, both options and
-// Command31..34, whichever option is selected.
+// Focus starts on the first kind; Tab then visits every kind, both options and
+// the four commands, whichever option is selected.
 void TestMainWindow::tabVisitsTheControlsInDesignOrder()
 {
+    using ControlNames::Command;
     QFETCH(QString, selected);
-    auto *first = child<QWidget>(m_window.get(), QStringLiteral("Command1"));
+    QWidget *first = kindButton(1);
     QCOMPARE(m_window->focusWidget(), first);
     if (!selected.isEmpty()) {
         QTest::mouseClick(child<QWidget>(m_window.get(), selected), Qt::LeftButton);
         first->setFocus();
     }
     QStringList expected;
-    for (int n = 1; n <= 30; ++n)
-        expected << QStringLiteral("Command%1").arg(n);
-    expected << QStringLiteral("Option1") << QStringLiteral("Option2") << QStringLiteral("Command31")
-             << QStringLiteral("Command32") << QStringLiteral("Command33") << QStringLiteral("Command34")
-             << QStringLiteral("Command1");
+    for (const BuildingKind &kind : kCatalogue)
+        expected << ControlNames::kindButton(kind.number);
+    expected << QStringLiteral("Option1") << QStringLiteral("Option2");
+    for (Command command : {Command::LandPrice, Command::Settings, Command::End, Command::Help})
+        expected << ControlNames::commandButton(command);
+    expected << first->objectName();
     QStringList visited{m_window->focusWidget()->objectName()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(m_window->focusWidget(), Qt::Key_Tab);
@@ -417,14 +398,14 @@ void TestMainWindow::tabVisitsTheControlsInDesignOrder()
 
 void TestMainWindow::enterPressesOnlyTheFocusedButton_data()
 {
+    using ControlNames::Command;
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("opens");
     QTest::addColumn<int>("enter");
-    QTest::newRow("kind") << QStringLiteral("Command7") << QStringLiteral("Form3") << int(Qt::Key_Return);
-    QTest::newRow("地価") << QStringLiteral("Command31") << QStringLiteral("Form4") << int(Qt::Key_Return);
-    QTest::newRow("基本設定") << QStringLiteral("Command32") << QStringLiteral("Form5") << int(Qt::Key_Return);
-    QTest::newRow("ヘルプ") << QStringLiteral("Command34") << QStringLiteral("aboutMessage") << int(Qt::Key_Return);
-    QTest::newRow("keypad Enter") << QStringLiteral("Command31") << QStringLiteral("Form4") << int(Qt::Key_Enter);
+    QTest::newRow("kind") << ControlNames::kindButton(7) << int(Qt::Key_Return);
+    QTest::newRow("地価") << ControlNames::commandButton(Command::LandPrice) << int(Qt::Key_Return);
+    QTest::newRow("基本設定") << ControlNames::commandButton(Command::Settings) << int(Qt::Key_Return);
+    QTest::newRow("ヘルプ") << ControlNames::commandButton(Command::Help) << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << ControlNames::commandButton(Command::LandPrice) << int(Qt::Key_Enter);
 }
 
 // Enter presses the button that has the focus, and no other: there is no
@@ -432,8 +413,8 @@ void TestMainWindow::enterPressesOnlyTheFocusedButton_data()
 void TestMainWindow::enterPressesOnlyTheFocusedButton()
 {
     QFETCH(QString, button);
-    QFETCH(QString, opens);
     QFETCH(int, enter);
+    const QString opens = ControlNames::windowOpenedBy(button);
     const auto isOpen = [&opens] {
         const auto windows = QApplication::topLevelWidgets();
         return std::any_of(windows.begin(), windows.end(), [&opens](const QWidget *window) {
@@ -441,7 +422,7 @@ void TestMainWindow::enterPressesOnlyTheFocusedButton()
         });
     };
     const auto buttons = m_window->findChildren<QPushButton *>();
-    QCOMPARE(buttons.size(), 34);
+    QCOMPARE(buttons.size(), kKindCount + 4);
     for (const QPushButton *each : buttons)
         QVERIFY2(!each->isDefault(), qPrintable(each->objectName()));
 
@@ -472,7 +453,7 @@ void TestMainWindow::placedBuildingsAppearOnTheirLots()
     const QPoint middle(16, 16);
     QVERIFY(bare.pixel(middle) != kind7.pixel(middle));
 
-    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command7")), Qt::LeftButton);
+    QTest::mouseClick(kindButton(7), Qt::LeftButton);
     QVERIFY(m_window->lotPicker());
     QTest::mouseClick(child<QPushButton>(m_window->lotPicker(), QStringLiteral("Command13")), Qt::LeftButton);
     QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("970"));
@@ -490,7 +471,10 @@ void TestMainWindow::tallBuildingsStandInFrontOfThePlotsBehind()
 {
     m_window->clock().stop();
     TownState &town = m_window->town();
-    for (int tall : {8, 10, 28, 29, 30}) {
+    for (const BuildingKind &kind : kCatalogue) {
+        if (kind.picture.overhang == 0)
+            continue;
+        const int tall = kind.number;
         town.setLotPicture(8, 5);
         town.setLotPicture(12, 5);
         town.setLotPicture(13, tall);
@@ -515,7 +499,7 @@ void TestMainWindow::helpShowsTheModalMakerLine()
 {
     m_window->clock().stop();
     const TownSnapshot before(m_window->town());
-    auto *help = child<QPushButton>(m_window.get(), QStringLiteral("Command34"));
+    QPushButton *help = commandButton(ControlNames::Command::Help);
     for (int press = 1; press <= 2; ++press) {
         QTest::mouseClick(help, Qt::LeftButton);
         auto *box = m_window->findChild<QMessageBox *>(QStringLiteral("aboutMessage"));
@@ -567,9 +551,9 @@ void TestMainWindow::aTownThatCannotGoOnSaysSoOnce()
 // and the settings dialog with it.
 void TestMainWindow::closingTheMainWindowClosesEveryOtherWindow()
 {
-    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command3")), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command31")), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command32")), Qt::LeftButton);
+    QTest::mouseClick(kindButton(3), Qt::LeftButton);
+    QTest::mouseClick(commandButton(ControlNames::Command::LandPrice), Qt::LeftButton);
+    QTest::mouseClick(commandButton(ControlNames::Command::Settings), Qt::LeftButton);
     QVERIFY(m_window->lotPicker() && m_window->landPriceWindow() && m_window->settingsDialog());
 
     pressCloseBox(m_window.get());
@@ -585,8 +569,8 @@ void TestMainWindow::closingTheMainWindowClosesEveryOtherWindow()
 // A main window that goes away never leaves a window working on its town.
 void TestMainWindow::destroyingTheMainWindowTakesTheOthersAlong()
 {
-    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command3")), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command32")), Qt::LeftButton);
+    QTest::mouseClick(kindButton(3), Qt::LeftButton);
+    QTest::mouseClick(commandButton(ControlNames::Command::Settings), Qt::LeftButton);
     QPointer<LotPicker> picker(m_window->lotPicker());
     QPointer<SettingsDialog> settings(m_window->settingsDialog());
     QVERIFY(picker && settings);

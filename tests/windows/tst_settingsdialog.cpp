@@ -1,6 +1,7 @@
 #include "accessibilityevents.h"
 #include "mainwindow.h"
 #include "settingsdialog.h"
+#include "windowtestcase.h"
 #include "windowtesting.h"
 
 #include <QLabel>
@@ -12,20 +13,15 @@
 #include <QTest>
 
 #include <climits>
-#include <memory>
 
 using namespace WindowTesting;
 
 // The basic settings dialog: what it shows at opening, what "OK" sets and
 // credits, what it refuses, and that leaving it changes nothing.
-class TestSettingsDialog : public QObject {
+class TestSettingsDialog : public WindowTestCase {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void opensWithTheDesignFiguresAndFreshRows_data();
     void opensWithTheDesignFiguresAndFreshRows();
     void okCopiesTheFiguresAndCreditsThePopulation_data();
@@ -46,32 +42,11 @@ private:
     QLineEdit *figure(int number) const;
     QString row(const char *label) const;
     void pressOk();
-
-    std::unique_ptr<MainWindow> m_window;
 };
-
-void TestSettingsDialog::initTestCase()
-{
-    setUpGameApplication();
-}
-
-void TestSettingsDialog::init()
-{
-    m_window = std::make_unique<MainWindow>();
-    m_window->clock().stop();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void TestSettingsDialog::cleanup()
-{
-    m_window.reset();
-    flushDeletes();
-}
 
 SettingsDialog *TestSettingsDialog::open()
 {
-    QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Command32")), Qt::LeftButton);
+    QTest::mouseClick(commandButton(ControlNames::Command::Settings), Qt::LeftButton);
     return m_window->settingsDialog();
 }
 

@@ -5,7 +5,10 @@
 #include <QList>
 #include <QString>
 
-// Every picture the game embeds, drawn and encoded in its stored format.
+struct BuildingKind;
+
+// Every picture the game embeds, drawn and encoded in its stored format, and
+// the list of them that the build embeds.
 class AssetSet {
 public:
     struct File {
@@ -13,11 +16,9 @@ public:
         QByteArray bytes;
     };
 
-    // Bits per pixel each kind picture is stored with.
-    static int kindDepth(int kind);
-    // Pixels a kind picture paints above its plot.
-    static int kindOverhang(int kind);
-
-    static QImage kindPicture(int kind);
+    static QImage kindPicture(const BuildingKind &kind);
+    // Pixels a picture paints outside its tile's diamond.
+    static int overhang(const QImage &picture);
+    // The pictures, then pictures.cmake, which lists them for the build.
     static QList<File> files();
 };

@@ -102,29 +102,27 @@ bool windowAt(const Surface &surface, int first, int period, int last, int phase
 
 } // namespace
 
-bool BuildingTiles::isBuilding(int kind)
+QImage BuildingTiles::draw(Drawing drawing)
 {
-    return (kind >= 1 && kind <= 10) || (kind >= 28 && kind <= 30);
-}
-
-QImage BuildingTiles::draw(int kind)
-{
-    switch (kind) {
-    case 1: return smallHouse();
-    case 2: return twoHouses();
-    case 3: return apartmentBlock();
-    case 4: return housingBlock();
-    case 5: return twoHousingBlocks();
-    case 6: return cornerShop();
-    case 7: return shopBuilding();
-    case 8: return departmentStore();
-    case 9: return officeTower();
-    case 10: return headOffice();
-    case 28: return station();
-    case 29: return factoryShed();
-    case 30: return factory();
-    default: throw std::out_of_range("not a building kind");
+    switch (drawing) {
+    case Drawing::SmallHouse: return smallHouse();
+    case Drawing::TwoHouses: return twoHouses();
+    case Drawing::ApartmentBlock: return apartmentBlock();
+    case Drawing::HousingBlock: return housingBlock();
+    case Drawing::TwoHousingBlocks: return twoHousingBlocks();
+    case Drawing::CornerShop: return cornerShop();
+    case Drawing::ShopBuilding: return shopBuilding();
+    case Drawing::DepartmentStore: return departmentStore();
+    case Drawing::OfficeTower: return officeTower();
+    case Drawing::HeadOffice: return headOffice();
+    case Drawing::Station: return station();
+    case Drawing::FactoryShed: return factoryShed();
+    case Drawing::Factory: return factory();
+    case Drawing::Road:
+    case Drawing::Track:
+        break;
     }
+    throw std::out_of_range("not a building drawing");
 }
 
 QImage BuildingTiles::smallHouse()

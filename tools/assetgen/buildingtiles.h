@@ -1,12 +1,14 @@
 #pragma once
 
+#include "kindpicture.h"
+
 #include <QImage>
 
-// The building pictures: kinds 1 to 10 and 28 to 30.
+// The building pictures, one drawing each.
 class BuildingTiles {
 public:
-    static bool isBuilding(int kind);
-    static QImage draw(int kind);
+    // Throws std::out_of_range for the road and track drawings.
+    static QImage draw(Drawing drawing);
 
 private:
     static QImage smallHouse();

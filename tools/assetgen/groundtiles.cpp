@@ -1,42 +1,15 @@
 #include "groundtiles.h"
 
-#include "tileedge.h"
+#include "kindpicture.h"
 #include "tilecanvas.h"
 
-#include <array>
 #include <cstdlib>
-#include <stdexcept>
 
 namespace {
 
 constexpr int kRoadHalfWidth = 11; // asphalt reaches |t| <= 11 along a road running in s
 constexpr int kTrackHalfWidth = 5; // the ballast bed
 constexpr int kRailOffset = 3;     // each rail lies 3 cells off the track's centre line
-
-// Indexed by kind - 11; roads join where both tiles open the shared edge.
-constexpr std::array<int, 11> kRoadEdges = {
-    LowerLeftEdge | UpperRightEdge,                  // 11 straight
-    UpperLeftEdge | LowerRightEdge,                  // 12 straight
-    UpperRightEdge | LowerRightEdge,                 // 13 bend
-    LowerLeftEdge | LowerRightEdge,                  // 14 bend
-    UpperLeftEdge | LowerLeftEdge,                   // 15 bend
-    UpperLeftEdge | UpperRightEdge,                  // 16 bend
-    UpperLeftEdge | LowerRightEdge | LowerLeftEdge,  // 17 T
-    UpperLeftEdge | UpperRightEdge | LowerLeftEdge,  // 18 T
-    LowerRightEdge | UpperRightEdge | LowerLeftEdge, // 19 T
-    UpperLeftEdge | LowerRightEdge | UpperRightEdge, // 20 T
-    UpperLeftEdge | LowerRightEdge | UpperRightEdge | LowerLeftEdge, // 21 crossroads
-};
-
-// Indexed by kind - 22, the bends in the same order as the road bends.
-constexpr std::array<int, 6> kRailEdges = {
-    LowerLeftEdge | UpperRightEdge,
-    UpperLeftEdge | LowerRightEdge,
-    UpperRightEdge | LowerRightEdge,
-    LowerLeftEdge | LowerRightEdge,
-    UpperLeftEdge | LowerLeftEdge,
-    UpperLeftEdge | UpperRightEdge,
-};
 
 int edgeCount(int edges)
 {
@@ -180,20 +153,6 @@ QImage paintFlat(const std::function<QRgb(int s, int t)> &colour)
 
 } // namespace
 
-int GroundTiles::roadEdges(int kind)
-{
-    if (kind < 11 || kind > 21)
-        throw std::out_of_range("not a road piece");
-    return kRoadEdges[kind - 11];
-}
-
-int GroundTiles::railEdges(int kind)
-{
-    if (kind < 22 || kind > 27)
-        throw std::out_of_range("not a rail piece");
-    return kRailEdges[kind - 22];
-}
-
 QRgb GroundTiles::earth(int s, int t)
 {
     const quint32 n = TileCanvas::noise(TileCanvas::wrap(s), TileCanvas::wrap(t), 3) % 64;
@@ -209,14 +168,12 @@ QImage GroundTiles::bareLand()
     return paintFlat([](int s, int t) { return earth(s, t); });
 }
 
-QImage GroundTiles::road(int kind)
+QImage GroundTiles::road(int edges)
 {
-    const int edges = roadEdges(kind);
     return paintFlat([edges](int s, int t) { return roadPixel(edges, s, t); });
 }
 
-QImage GroundTiles::rail(int kind)
+QImage GroundTiles::rail(int edges)
 {
-    const int edges = railEdges(kind);
     return paintFlat([edges](int s, int t) { return railPixel(edges, s, t); });
 }

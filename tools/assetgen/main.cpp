@@ -6,11 +6,12 @@
 //   kestavine_assetgen --preview OUT.png       draw a contact sheet straight from the drawings
 //   kestavine_assetgen --report                print what each tile paints
 
+#include "assetpaths.h"
 #include "assetset.h"
+#include "catalogue.h"
 #include "contactsheet.h"
 #include "groundtiles.h"
 #include "iconencoder.h"
-#include "tilecanvas.h"
 #include "tilepicture.h"
 
 #include <QCoreApplication>
@@ -40,16 +41,11 @@ int writeAll(const QString &folder)
 int report()
 {
     QTextStream out(stdout);
-    for (int kind = 1; kind <= 30; ++kind) {
+    for (const BuildingKind &kind : kCatalogue) {
         const QImage picture = AssetSet::kindPicture(kind);
-        int overhang = 0;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x)
-                overhang += !TileCanvas::inDiamond(x, y) && qAlpha(picture.pixel(x, y)) != 0;
-        }
-        out << "kind " << kind << ": depth " << AssetSet::kindDepth(kind) << ", colours "
-            << IconEncoder::opaqueColours(picture).size() << ", overhang " << overhang << " (wanted "
-            << AssetSet::kindOverhang(kind) << ")\n";
+        out << "kind " << kind.number << ": depth " << kind.picture.depth << ", colours "
+            << IconEncoder::opaqueColours(picture).size() << ", overhang " << AssetSet::overhang(picture)
+            << " (wanted " << kind.picture.overhang << ")\n";
     }
     return 0;
 }
@@ -67,16 +63,19 @@ int main(int argc, char *argv[])
             const QString folder = args[2];
             const QImage sheet = ContactSheet::draw(
                 [folder](int kind) {
-                    const QString name = kind == 0 ? QStringLiteral("bareland")
-                                                   : QStringLiteral("kind%1").arg(kind, 2, 10, QLatin1Char('0'));
-                    return TilePicture::read(folder + QStringLiteral("/tiles/") + name + QStringLiteral(".ico"));
+                    return TilePicture::read(folder + QLatin1Char('/')
+                                             + (kind == 0 ? bareLandTileFile() : kindTileFile(kind)));
                 },
                 4);
             return !sheet.isNull() && sheet.save(args[3]) ? 0 : 1;
         }
         if (args.size() == 3 && args[1] == QLatin1String("--preview")) {
             const QImage sheet = ContactSheet::draw(
-                [](int kind) { return kind == 0 ? GroundTiles::bareLand() : AssetSet::kindPicture(kind); }, 4);
+                [](int kind) {
+                    return kind == 0 ? GroundTiles::bareLand()
+                                     : AssetSet::kindPicture(kCatalogue[static_cast<std::size_t>(kind - 1)]);
+                },
+                4);
             return sheet.save(args[2]) ? 0 : 1;
         }
         if (args.size() == 2 && !args[1].startsWith(QLatin1Char('-')))

@@ -1,10 +1,15 @@
 #!/usr/bin/python3
-"""Makes the game's font from Noto Sans CJK JP.
+"""Makes the game's font from Noto Sans CJK JP, in two steps.
 
-    makegamefont.py SOURCE_FONT OUTPUT_FONT CPP_FILE...
+    makegamefont.py --characters LIST CPP_FILE...|@FILE_LIST
+    makegamefont.py SOURCE_FONT OUTPUT_FONT LIST...
 
-Keeps the glyphs of every character in the string literals of the C++ files,
-of printable ASCII and of the full-width digits. Drops the language systems:
+The first writes the characters of the string literals of the C++ files (or
+of those named one a line in FILE_LIST) to LIST, one line, and leaves LIST
+untouched when they are the ones it holds
+already, so that the build cuts the font again only when the characters
+change. The second cuts the font, keeping the glyphs of every character of
+the lists, of printable ASCII and of the full-width digits. Drops the language systems:
 HarfBuzz takes its language from LC_CTYPE, and the source face's `locl`
 lookups for Chinese or Korean would then draw those forms of the game's
 Japanese text. Every locale gets the forms of the default language systems,
@@ -17,9 +22,8 @@ import pathlib
 import sys
 import unicodedata
 
-from fontTools import subset
-from fontTools.ttLib import TTFont
-from fontTools.ttLib.ttCollection import TTCollection
+# fontTools is imported where the font is cut: listing characters runs at
+# every build of a changed library, and it should take no longer than it must.
 
 SOURCE_FAMILY = "Noto Sans CJK JP"
 FAMILY = "Kestavine Gothic"
@@ -76,10 +80,23 @@ def literal_characters(code):
     return {c for c in characters if not unicodedata.category(c).startswith("C")}
 
 
-def shown_characters(cpp_files):
-    characters = PRINTABLE_ASCII | FULL_WIDTH_DIGITS
+def write_characters(list_path, cpp_files):
+    if len(cpp_files) == 1 and cpp_files[0].startswith("@"):
+        cpp_files = pathlib.Path(cpp_files[0][1:]).read_text(encoding="utf-8").split()
+    characters = set()
     for path in cpp_files:
         characters |= literal_characters(pathlib.Path(path).read_text(encoding="utf-8"))
+    text = "".join(sorted(characters)) + "\n"
+    target = pathlib.Path(list_path)
+    if not target.exists() or target.read_text(encoding="utf-8") != text:
+        target.parent.mkdir(parents=True, exist_ok=True)
+        target.write_text(text, encoding="utf-8")
+
+
+def shown_characters(list_paths):
+    characters = PRINTABLE_ASCII | FULL_WIDTH_DIGITS
+    for path in list_paths:
+        characters |= set(pathlib.Path(path).read_text(encoding="utf-8").rstrip("\n"))
     return characters
 
 
@@ -90,6 +107,9 @@ def family_of(font):
 
 def open_source_face(path):
     """The Regular face of SOURCE_FAMILY, from a font file or collection."""
+    from fontTools.ttLib import TTFont
+    from fontTools.ttLib.ttCollection import TTCollection
+
     with open(path, "rb") as file:
         is_collection = file.read(4) == b"ttcf"
     faces = TTCollection(path, recalcTimestamp=False).fonts if is_collection \
@@ -131,9 +151,15 @@ def rename(font):
 
 
 def main(arguments):
-    if len(arguments) < 3:
-        sys.exit("usage: makegamefont.py SOURCE_FONT OUTPUT_FONT CPP_FILE...")
-    source, output, cpp_files = arguments[0], arguments[1], arguments[2:]
+    if len(arguments) >= 2 and arguments[0] == "--characters":
+        write_characters(arguments[1], arguments[2:])
+        return
+    if len(arguments) < 3 or arguments[0].startswith("-"):
+        sys.exit("usage: makegamefont.py --characters LIST CPP_FILE...\n"
+                 "       makegamefont.py SOURCE_FONT OUTPUT_FONT LIST...")
+    from fontTools import subset
+
+    source, output, lists = arguments[0], arguments[1], arguments[2:]
     font = open_source_face(source)
 
     # Before subsetting, so that no glyph only a language system reaches is kept.
@@ -143,7 +169,7 @@ def main(arguments):
     options.name_IDs = ["*"]
     options.name_languages = ["*"]
     subsetter = subset.Subsetter(options)
-    subsetter.populate(text="".join(sorted(shown_characters(cpp_files))))
+    subsetter.populate(text="".join(sorted(shown_characters(lists))))
     subsetter.subset(font)
     rename(font)
     font.save(output)

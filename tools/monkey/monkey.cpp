@@ -8,6 +8,7 @@
 //                 the main window with its close box: everything must go
 //     end-button  at a random moment it presses "終了": the game must end at once
 
+#include "controlnames.h"
 #include "gamefont.h"
 #include "splashwindow.h"
 
@@ -70,7 +71,7 @@ private:
     QWidget *mainWindow() const
     {
         for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String("Form2") && window->isVisible())
+            if (window->objectName() == QLatin1String(ControlNames::kMainWindow) && window->isVisible())
                 return window;
         }
         return nullptr;
@@ -92,7 +93,8 @@ private:
     // "終了" ends the game, so only the ending may press it.
     static bool isEndButton(const QWidget *widget)
     {
-        return widget->objectName() == QLatin1String("Command33") && widget->window()->objectName() == QLatin1String("Form2");
+        return widget->objectName() == ControlNames::commandButton(ControlNames::Command::End)
+            && widget->window()->objectName() == QLatin1String(ControlNames::kMainWindow);
     }
 
     template<typename T>
@@ -155,7 +157,8 @@ private:
     {
         // Only the ending closes the main window; closing the splash ends
         // the game before it began.
-        if (window->objectName() == QLatin1String("Form2") || window->objectName() == QLatin1String("Form1"))
+        if (window->objectName() == QLatin1String(ControlNames::kMainWindow)
+            || window->objectName() == QLatin1String(ControlNames::kSplashWindow))
             return;
         window->close();
         ++m_closes;
@@ -187,8 +190,10 @@ private:
 
     void openEveryWindow(QWidget *main)
     {
-        for (const char *name : {"Command7", "Command31", "Command32"}) {
-            if (auto *button = main->findChild<QPushButton *>(QLatin1String(name)))
+        using ControlNames::Command;
+        for (const QString &name : {ControlNames::kindButton(7), ControlNames::commandButton(Command::LandPrice),
+                                    ControlNames::commandButton(Command::Settings)}) {
+            if (auto *button = main->findChild<QPushButton *>(name))
                 button->click();
         }
     }
@@ -214,7 +219,7 @@ private:
                 QCoreApplication::exit(1);
             });
         } else {
-            main->findChild<QPushButton *>(QStringLiteral("Command33"))->click();
+            main->findChild<QPushButton *>(ControlNames::commandButton(ControlNames::Command::End))->click();
         }
         m_endedAsItShould = true;
     }

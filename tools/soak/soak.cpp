@@ -166,8 +166,9 @@ void Soak::upkeep()
 
 void Soak::place()
 {
-    // Mostly real kinds, sometimes a number that names no kind.
-    const int number = std::uniform_int_distribution<int>(0, 31)(m_chance);
+    // Mostly real kinds, sometimes a number that names no kind: 0 or the one
+    // past the last.
+    const int number = std::uniform_int_distribution<int>(0, kKindCount + 1)(m_chance);
     const int lot = std::uniform_int_distribution<int>(1, kLotCount)(m_chance);
     const BuildingKind *kind = findKind(number);
     const double balanceBefore = this->number(Fields::balance);

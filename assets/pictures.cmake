@@ -1,0 +1,36 @@
+# Written by kestavine_assetgen: the pictures that the program embeds.
+set(kestavine_picture_files
+    tiles/bareland.ico
+    tiles/kind01.ico
+    tiles/kind02.ico
+    tiles/kind03.ico
+    tiles/kind04.ico
+    tiles/kind05.ico
+    tiles/kind06.ico
+    tiles/kind07.ico
+    tiles/kind08.ico
+    tiles/kind09.ico
+    tiles/kind10.ico
+    tiles/kind11.ico
+    tiles/kind12.ico
+    tiles/kind13.ico
+    tiles/kind14.ico
+    tiles/kind15.ico
+    tiles/kind16.ico
+    tiles/kind17.ico
+    tiles/kind18.ico
+    tiles/kind19.ico
+    tiles/kind20.ico
+    tiles/kind21.ico
+    tiles/kind22.ico
+    tiles/kind23.ico
+    tiles/kind24.ico
+    tiles/kind25.ico
+    tiles/kind26.ico
+    tiles/kind27.ico
+    tiles/kind28.ico
+    tiles/kind29.ico
+    tiles/kind30.ico
+    splash/splash.bmp
+    icon/kestavine.ico
+)
