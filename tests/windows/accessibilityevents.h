@@ -34,12 +34,16 @@ public:
         s_current = nullptr;
     }
 
-    // An event of that type from that interface; any interface's when the id is 0.
-    bool contains(QAccessible::Event type, QAccessible::Role role, const QString &name, QAccessible::Id id = 0) const
+    // Events of that type from that interface; from any interface when the id is 0.
+    qsizetype count(QAccessible::Event type, QAccessible::Role role, const QString &name, QAccessible::Id id = 0) const
     {
-        return std::any_of(m_events.begin(), m_events.end(), [&](const Event &event) {
+        return std::count_if(m_events.begin(), m_events.end(), [&](const Event &event) {
             return event.type == type && event.role == role && event.name == name && (!id || event.id == id);
         });
+    }
+    bool contains(QAccessible::Event type, QAccessible::Role role, const QString &name, QAccessible::Id id = 0) const
+    {
+        return count(type, role, name, id) > 0;
     }
 
 private:

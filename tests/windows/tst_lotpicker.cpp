@@ -123,10 +123,13 @@ void TestLotPicker::lotButtonBuildsOnItsOwnLot()
     // of its own; readers take the button up afresh without hearing its name.
     button->setFocus();
     QTRY_VERIFY(button->hasFocus());
+    const qsizetype renamed = heard.count(QAccessible::NameChanged, QAccessible::Button, name),
+                    focused = heard.count(QAccessible::Focus, QAccessible::Button, name);
     QTest::keyClick(picker->focusWidget(), Qt::Key_Return);
     QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("940"));
     QVERIFY(heard.contains(QAccessible::ObjectShow, QAccessible::Notification, name + QStringLiteral("、30＄、残高 940")));
-    QVERIFY(heard.contains(QAccessible::Focus, QAccessible::Button, name));
+    QCOMPARE(heard.count(QAccessible::NameChanged, QAccessible::Button, name), renamed);
+    QCOMPARE(heard.count(QAccessible::Focus, QAccessible::Button, name), focused + 1);
     // The notice is shown out of view, and speaks for the game, not the picker.
     auto *notice = child<QWidget>(picker, QStringLiteral("spokenNotice"));
     QVERIFY(notice->isVisible() && !picker->rect().intersects(notice->geometry()));

@@ -348,6 +348,7 @@ void TestSettingsDialog::figureAnswersEveryScreenReaderRequest_data()
     QTest::newRow("line before INT_MIN") << Before << line << INT_MIN << 0 << -1 << -1 << "";
     QTest::newRow("select backwards") << Select << 0 << 4 << 1 << 1 << 4 << "";
     QTest::newRow("select to INT_MIN") << Select << 0 << 1 << INT_MIN << 0 << 0 << "";
+    QTest::newRow("select past the end") << Select << 0 << 0 << 7 << 0 << 0 << "";
     QTest::newRow("every boundary and place") << Sweep << 0 << 0 << 0 << 0 << 0 << "";
 }
 
