@@ -232,24 +232,26 @@ void MainWindow::openLotPicker(int kind)
 {
     if (!m_lotPicker)
         m_lotPicker = new LotPicker(m_town);
-    SecondaryWindow::present(*m_lotPicker);
+    // Each window takes its news before it comes forward: a screen reader
+    // reads it as it does, from what it was last told (Orca 48).
     m_lotPicker->setChosenKind(QString::number(kind));
+    SecondaryWindow::present(*m_lotPicker);
 }
 
 void MainWindow::openLandPriceWindow()
 {
     if (!m_landPriceWindow)
         m_landPriceWindow = new LandPriceWindow;
-    SecondaryWindow::present(*m_landPriceWindow);
     m_landPriceWindow->showTotalLandValue(QString::fromStdString(m_town.text(Fields::totalLandValue)));
+    SecondaryWindow::present(*m_landPriceWindow);
 }
 
 void MainWindow::openSettingsDialog()
 {
     if (!m_settingsDialog)
         m_settingsDialog = new SettingsDialog(m_town);
-    SecondaryWindow::present(*m_settingsDialog);
     m_settingsDialog->refreshOverview();
+    SecondaryWindow::present(*m_settingsDialog);
 }
 
 void MainWindow::showAbout()
