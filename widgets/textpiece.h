@@ -6,8 +6,8 @@
 // The piece of a one-line text that a screen reader asks for: the character,
 // word or sentence at, before or after an offset, or the whole line. Offset
 // -1 stands for the end of the text, where the last word or sentence ends;
-// no character stands there. Outside the text, or asked of an offset that is
-// not in it, start and end are -1 and the piece is empty.
+// no character stands there. For an offset outside the text, start and end
+// are -1 and the piece is empty.
 struct TextPiece {
     enum class Side { Before, At, After };
 
