@@ -1,30 +1,20 @@
 #include "buttonaccessible.h"
 
 #include <QAbstractButton>
+#include <QVariant>
 
 namespace {
 
-// What a button keeps for its interface, which Qt may make again at any time.
-class ButtonName : public QObject {
-    Q_OBJECT
-
-public:
-    ButtonName(QAbstractButton *button, ButtonAccessible::Name name)
-        : QObject(button)
-        , name(std::move(name))
-    {
-    }
-
-    const ButtonAccessible::Name name;
-};
+// Where a button keeps its name, for the interface that Qt may make again at any time.
+constexpr char kName[] = "accessibleNameFunction";
 
 QAccessibleInterface *buttonFactory(const QString &className, QObject *object)
 {
     auto *button = qobject_cast<QAbstractButton *>(object);
     if (!button || className != QLatin1String(object->metaObject()->className()))
         return nullptr;
-    const auto *named = button->findChild<const ButtonName *>(QString(), Qt::FindDirectChildrenOnly);
-    return named ? new ButtonAccessible(button, named->name) : nullptr;
+    const QVariant name = button->property(kName);
+    return name.isValid() ? new ButtonAccessible(button, name.value<ButtonAccessible::Name>()) : nullptr;
 }
 
 } // namespace
@@ -38,7 +28,7 @@ ButtonAccessible::ButtonAccessible(QAbstractButton *button, Name name)
 void ButtonAccessible::install(QAbstractButton &button, Name name)
 {
     QAccessible::installFactory(buttonFactory);
-    new ButtonName(&button, std::move(name));
+    button.setProperty(kName, QVariant::fromValue(std::move(name)));
     // Qt may have made the button its own interface already, while building it.
     if (QAccessible::isActive()) {
         if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(&button))
@@ -84,5 +74,3 @@ void ButtonAccessible::doAction(const QString &actionName)
     else
         QAccessibleWidget::doAction(actionName);
 }
-
-#include "buttonaccessible.moc"
