@@ -81,7 +81,7 @@ void LineEditAccessible::removeSelection(int selectionIndex)
 
 void LineEditAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
 {
-    if (selectionIndex == 0)
+    if (selectionIndex == 0 && holds(startOffset) && holds(endOffset))
         lineEdit()->setSelection(startOffset, endOffset - startOffset);
 }
 
@@ -95,11 +95,43 @@ void LineEditAccessible::setCursorPosition(int position)
     lineEdit()->setCursorPosition(position);
 }
 
+bool LineEditAccessible::holds(int offset) const
+{
+    return offset >= 0 && offset <= characterCount();
+}
+
 QString LineEditAccessible::text(int startOffset, int endOffset) const
 {
-    if (startOffset > endOffset)
+    if (!holds(startOffset) || !holds(endOffset) || startOffset > endOffset)
         return {};
     return lineEdit()->text().mid(startOffset, endOffset - startOffset);
+}
+
+QString LineEditAccessible::piece(int offset, QAccessible::TextBoundaryType boundaryType, TextPiece::Side side,
+                                  int *startOffset, int *endOffset) const
+{
+    const TextPiece found = TextPiece::find(lineEdit()->text(), boundaryType, offset, side);
+    *startOffset = found.start;
+    *endOffset = found.end;
+    return text(found.start, found.end);
+}
+
+QString LineEditAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                             int *startOffset, int *endOffset) const
+{
+    return piece(offset, boundaryType, TextPiece::Side::Before, startOffset, endOffset);
+}
+
+QString LineEditAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                                         int *endOffset) const
+{
+    return piece(offset, boundaryType, TextPiece::Side::At, startOffset, endOffset);
+}
+
+QString LineEditAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                            int *startOffset, int *endOffset) const
+{
+    return piece(offset, boundaryType, TextPiece::Side::After, startOffset, endOffset);
 }
 
 int LineEditAccessible::characterCount() const
@@ -112,14 +144,16 @@ QRect LineEditAccessible::characterRect(int offset) const
     const QString text = lineEdit()->text();
     if (offset < 0 || offset >= text.size())
         return {};
-    // Only the cursor's rectangle is public; a character stands its advance away from it.
+    // Only the cursor's rectangle is public, and Qt draws it from five pixels
+    // left of the caret; a character stands its advance away from the caret.
+    constexpr int kCursorLeftOfCaret = 5;
     const QRect cursor = lineEdit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    const int cursorAt = lineEdit()->cursorPosition();
     const QFontMetrics metrics(lineEdit()->font());
-    const int left = offset >= cursorAt ? cursor.x() + metrics.horizontalAdvance(text.mid(cursorAt, offset - cursorAt))
-                                        : cursor.x() - metrics.horizontalAdvance(text.mid(offset, cursorAt - offset));
-    return {lineEdit()->mapToGlobal(QPoint(left, cursor.y())),
-            QSize(metrics.horizontalAdvance(text.at(offset)), cursor.height())};
+    const int fromStartToCaret = metrics.horizontalAdvance(text.left(lineEdit()->cursorPosition()));
+    const auto x = [&](int at) {
+        return cursor.x() + kCursorLeftOfCaret + metrics.horizontalAdvance(text.left(at)) - fromStartToCaret;
+    };
+    return {lineEdit()->mapToGlobal(QPoint(x(offset), cursor.y())), QSize(x(offset + 1) - x(offset), cursor.height())};
 }
 
 int LineEditAccessible::offsetAtPoint(const QPoint &point) const
@@ -152,7 +186,7 @@ void LineEditAccessible::insertText(int offset, const QString &text)
 
 void LineEditAccessible::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    if (lineEdit()->isReadOnly() || startOffset < 0 || startOffset > endOffset || endOffset > characterCount())
+    if (lineEdit()->isReadOnly() || !holds(startOffset) || !holds(endOffset) || startOffset > endOffset)
         return;
     lineEdit()->setText(lineEdit()->text().replace(startOffset, endOffset - startOffset, text));
 }

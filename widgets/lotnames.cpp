@@ -3,9 +3,33 @@
 #include "catalogue.h"
 #include "townstate.h"
 
+#include <QStringList>
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
 QString lotAccessibleName(const TownState &town, int lot)
 {
-    const std::string_view standing = standingName(town.lotPicture(lot));
-    return QStringLiteral("区画%1 %2").arg(lot).arg(
-        QString::fromUtf8(standing.data(), static_cast<qsizetype>(standing.size())));
+    return QStringLiteral("区画%1 %2").arg(lot).arg(fromUtf8(standingName(town.lotPicture(lot))));
+}
+
+QString kindAccessibleName(const BuildingKind &kind)
+{
+    return QStringLiteral("%1 %2").arg(fromUtf8(kind.name), fromUtf8(shownPrice(kind)));
+}
+
+QString buildAccessibleNotice(const TownState &town, int lot, const BuildingKind *built)
+{
+    QStringList parts{lotAccessibleName(town, lot)};
+    // What the build cost, which for one kind is not the price its tool tip shows.
+    if (built)
+        parts << QStringLiteral("%1＄").arg(built->price);
+    parts << QStringLiteral("残高 %1").arg(QString::fromStdString(town.text(Fields::balance)));
+    return parts.join(QStringLiteral("、"));
 }

@@ -1,13 +1,27 @@
 #include "spokennotice.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 
 namespace {
+
+// A notice speaks for the game, not for the window it sits in: a screen
+// reader that finds it in a dialog says the dialog's title and description
+// before every notice (Orca 43), and a run of builds would drown in them.
+class NoticeAccessible : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(QWidget *notice)
+        : QAccessibleWidget(notice, QAccessible::Notification)
+    {
+    }
+
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
+};
 
 QAccessibleInterface *noticeFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("SpokenNotice") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+        return new NoticeAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }
 

@@ -4,18 +4,16 @@
 
 namespace {
 
+// Marks a window the game made itself.
+constexpr char kAdopted[] = "kestavineWindow";
+
 QAccessibleInterface *windowFactory(const QString &className, QObject *object)
 {
-    // Only the game's own windows, made straight from QWidget, asked for by
-    // their own class before any factory of Qt's: Qt's windows, message
-    // boxes among them, keep the interfaces Qt gives them.
-    if (!object || !object->isWidgetType())
-        return nullptr;
-    const QMetaObject *type = object->metaObject();
-    if (className != QLatin1String(type->className()) || type->superClass() != &QWidget::staticMetaObject)
+    // Asked for by the window's own class, before any factory of Qt's.
+    if (!object || !object->isWidgetType() || className != QLatin1String(object->metaObject()->className()))
         return nullptr;
     auto *window = static_cast<QWidget *>(object);
-    return window->isWindow() ? new WindowAccessible(window) : nullptr;
+    return window->isWindow() && window->property(kAdopted).toBool() ? new WindowAccessible(window) : nullptr;
 }
 
 } // namespace
@@ -39,8 +37,9 @@ QAccessible::Role WindowAccessible::role() const
     }
 }
 
-void WindowAccessible::install()
+void WindowAccessible::adopt(QWidget &window)
 {
+    window.setProperty(kAdopted, true);
     QAccessible::installFactory(windowFactory);
 }
 

@@ -13,10 +13,11 @@ class WindowAccessible : public QAccessibleWidget {
 public:
     explicit WindowAccessible(QWidget *window);
 
-    // Makes every window made straight from QWidget answer with this
-    // interface. Before anything asks for such a window's interface, or it
-    // gets a plain one; installing twice is harmless.
-    static void install();
+    // Makes the game's own window answer with this interface, and no other:
+    // Qt's windows, its menus and message boxes among them, keep Qt's own.
+    // Called before anything asks for the window's interface, or it gets a
+    // plain one.
+    static void adopt(QWidget &window);
 
     QAccessible::Role role() const override;
 

@@ -15,21 +15,21 @@ constexpr Qt::WindowFlags kCloseBoxOnly =
 
 void makeFixedDialog(QWidget &window, QSize clientSize)
 {
-    WindowAccessible::install();
+    WindowAccessible::adopt(window);
     window.setWindowFlags(Qt::Dialog | kCloseBoxOnly);
     window.setFixedSize(clientSize);
 }
 
 void makeFixedToolWindow(QWidget &window, QSize clientSize)
 {
-    WindowAccessible::install();
+    WindowAccessible::adopt(window);
     window.setWindowFlags(Qt::Tool | kCloseBoxOnly);
     window.setFixedSize(clientSize);
 }
 
 void makeBorderless(QWidget &window, QSize clientSize)
 {
-    WindowAccessible::install();
+    WindowAccessible::adopt(window);
     window.setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     window.setFixedSize(clientSize);
     // While the splash is the only window, closing it must end the program.

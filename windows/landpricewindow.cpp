@@ -3,6 +3,7 @@
 #include "controlnames.h"
 #include "controls.h"
 #include "secondarywindow.h"
+#include "spokensummary.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -19,12 +20,13 @@ LandPriceWindow::LandPriceWindow(QWidget *parent)
     m_ok = Controls::addButton(this, 1, QStringLiteral("OK"), twips(960, 840, 855, 375));
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
 
+    m_summary = new SpokenSummary(this);
+
     m_ok->setFocus();
 }
 
 void LandPriceWindow::showTotalLandValue(const QString &text)
 {
     m_value->setText(text);
-    // What a screen reader reads as the window opens.
-    setAccessibleDescription(QStringLiteral("合計地価 %1").arg(text));
+    m_summary->say(QStringLiteral("合計地価 は %1").arg(text));
 }

@@ -4,6 +4,7 @@
 
 class QLabel;
 class QPushButton;
+class SpokenSummary;
 
 // The small window "地価" that shows the town's total land value as it stood
 // when the window was last opened.
@@ -19,4 +20,5 @@ public:
 private:
     QLabel *m_value = nullptr;
     QPushButton *m_ok = nullptr;
+    SpokenSummary *m_summary = nullptr;
 };

@@ -1,13 +1,17 @@
 #include "lotpicker.h"
 
+#include "buttonaccessible.h"
+#include "catalogue.h"
 #include "controlnames.h"
 #include "controls.h"
 #include "fielderror.h"
 #include "lotdiamond.h"
 #include "lotnames.h"
+#include "numbertext.h"
 #include "placement.h"
 #include "secondarywindow.h"
 #include "spokennotice.h"
+#include "spokensummary.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -33,6 +37,8 @@ constexpr EdgeLabel kEdgeLabels[] = {
     {10, 480, 1320, "4"}, {11, 360, 1560, "5"},
 };
 
+const QString kQuestion = QStringLiteral("この建物をどこに建てますか？");
+
 } // namespace
 
 LotPicker::LotPicker(TownState &town, QWidget *parent)
@@ -42,11 +48,7 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     SecondaryWindow::setUp(*this, QString::fromLatin1(ControlNames::kLotPicker), QStringLiteral("建設物購入"),
                            twipsSize(3465, 2955));
 
-    const QString question = QStringLiteral("この建物をどこに建てますか？");
-    Controls::addLabel(this, 1, question, twips(480, 120, 2535, 255));
-    // A screen reader reads a dialog's description as the dialog opens; it
-    // would pass over a label without spaces between its words.
-    setAccessibleDescription(question);
+    Controls::addLabel(this, 1, kQuestion, twips(480, 120, 2535, 255));
 
     for (const EdgeLabel &edge : kEdgeLabels) {
         QLabel *label = Controls::addLabel(this, edge.number, QString::fromLatin1(edge.caption),
@@ -65,9 +67,12 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         const LotDiamond::Offset offset = LotDiamond::offset(lot);
         QPushButton *button = Controls::addButton(this, lot, QString(),
                                                   twips(1440 + 240 * offset.right, 600 + 240 * offset.down, 255, 255));
-        button->setAccessibleName(lotAccessibleName(m_town, lot));
-        connect(button, &QPushButton::clicked, this, [this, lot] { placeOn(lot); });
-        m_lotButtons[static_cast<std::size_t>(lot - 1)] = button;
+        // Named for what stands on the lot whenever a screen reader asks.
+        ButtonAccessible::install(*button, [this, lot] { return lotAccessibleName(m_town, lot); });
+        connect(button, &QPushButton::clicked, this, [this, lot, button] {
+            placeOn(lot);
+            ButtonAccessible::nameChanged(*button);
+        });
         if (previous)
             setTabOrder(previous, button);
         else
@@ -81,20 +86,32 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     setTabOrder(previous, cancel);
 
     m_notice = new SpokenNotice(this);
+    m_summary = new SpokenSummary(this);
 }
 
-void LotPicker::lotPictureChanged(int lot)
+void LotPicker::setChosenKind(const QString &kind)
 {
-    m_lotButtons.at(static_cast<std::size_t>(lot - 1))->setAccessibleName(lotAccessibleName(m_town, lot));
+    m_chosenKind = kind;
+    // As the picker opens or comes back: the kind it places, then the question.
+    const BuildingKind *placed = chosen();
+    m_summary->say(placed ? QStringLiteral("%1 %2").arg(kindAccessibleName(*placed), kQuestion) : kQuestion);
+}
+
+const BuildingKind *LotPicker::chosen() const
+{
+    return findKind(NumberText::parseNumber(m_chosenKind.toStdString()).value_or(0));
 }
 
 void LotPicker::placeOn(int lot)
 {
+    const BuildingKind *built = chosen();
     try {
         placeBuilding(m_town, m_chosenKind.toStdString(), lot);
     } catch (const FieldError &) {
         // The placement changed nothing; a kind that is not a number builds nothing.
+        built = nullptr;
     }
-    // The button keeps the focus; a screen reader hears what now stands on its lot.
-    m_notice->say(lotAccessibleName(m_town, lot));
+    // The button keeps the focus; a screen reader hears what now stands on
+    // its lot, what it cost and the balance left.
+    m_notice->say(buildAccessibleNotice(m_town, lot, built));
 }

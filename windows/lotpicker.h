@@ -1,14 +1,11 @@
 #pragma once
 
-#include "field.h"
-
 #include <QString>
 #include <QWidget>
 
-#include <array>
-
-class QPushButton;
+struct BuildingKind;
 class SpokenNotice;
+class SpokenSummary;
 class TownState;
 
 // The window "建設物購入" that asks on which lot to build the chosen kind. It
@@ -21,17 +18,15 @@ public:
 
     // The chosen kind, as the decimal text the main window's kind button gave.
     QString chosenKind() const { return m_chosenKind; }
-    void setChosenKind(const QString &kind) { m_chosenKind = kind; }
-
-    // Renames lot 1..25's button for the building now standing there.
-    void lotPictureChanged(int lot);
+    void setChosenKind(const QString &kind);
 
 private:
+    const BuildingKind *chosen() const;
     void placeOn(int lot);
 
     TownState &m_town;
-    std::array<QPushButton *, kLotCount> m_lotButtons{};
     SpokenNotice *m_notice = nullptr;
+    SpokenSummary *m_summary = nullptr;
     // Until a kind button writes the kind, nothing can be built.
     QString m_chosenKind = QStringLiteral("Text1");
 };

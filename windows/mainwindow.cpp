@@ -6,11 +6,14 @@
 #include "framecentring.h"
 #include "landpricewindow.h"
 #include "lineshape.h"
+#include "optiongroup.h"
 #include "lotpicker.h"
 #include "pixelart.h"
 #include "pixelarticonengine.h"
 #include "secondarywindow.h"
 #include "settingsdialog.h"
+#include "spokennotice.h"
+#include "spokenstatusbar.h"
 #include "tabstopradiobutton.h"
 #include "townview.h"
 #include "twips.h"
@@ -18,7 +21,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -73,11 +75,7 @@ MainWindow::MainWindow(QWidget *parent)
     addLineShape(this, QStringLiteral("Line1"), twips(5040, 0, 15, 7680));
 
     m_town.onFieldChanged = [this](Field field) { fieldChanged(field); };
-    m_town.onLotPictureChanged = [this](int lot) {
-        m_townView->lotPictureChanged(lot);
-        if (m_lotPicker)
-            m_lotPicker->lotPictureChanged(lot);
-    };
+    m_town.onLotPictureChanged = [this](int lot) { m_townView->lotPictureChanged(lot); };
     connect(&m_clock, &SimulationClock::tickFailed, this, &MainWindow::reportStalledTown);
 
     m_kindButtons.front()->setFocus();
@@ -146,12 +144,18 @@ void MainWindow::buildTownView()
 
 void MainWindow::buildFigures()
 {
-    Controls::addLabel(this, 11, QStringLiteral("残高"), twips(5160, 240, 495, 255));
+    QLabel *balanceCaption = Controls::addLabel(this, 11, QStringLiteral("残高"), twips(5160, 240, 495, 255));
     m_balance = addValueLabel(this, 12, QString(), twips(5400, 480, 2535, 255));
-    Controls::addLabel(this, 13, QStringLiteral("人口"), twips(5160, 840, 495, 255));
+    QLabel *populationCaption = Controls::addLabel(this, 13, QStringLiteral("人口"), twips(5160, 840, 495, 255));
     m_population = addValueLabel(this, 14, QString(), twips(5400, 1200, 2535, 255));
-    Controls::addLabel(this, 22, QStringLiteral("年"), twips(6720, 1800, 255, 255));
+    QLabel *yearCaption = Controls::addLabel(this, 22, QStringLiteral("年"), twips(6720, 1800, 255, 255));
     m_year = addValueLabel(this, 23, QString(), twips(6720, 2040, 975, 255));
+
+    // A screen reader's status-bar command says the three, each after its caption.
+    m_status = new SpokenStatusBar(this);
+    m_status->addFigure(balanceCaption, m_balance);
+    m_status->addFigure(populationCaption, m_population);
+    m_status->addFigure(yearCaption, m_year);
 
     for (Field shown : {Fields::balance, Fields::populationDisplay, Fields::yearCounter})
         fieldChanged(shown);
@@ -159,7 +163,7 @@ void MainWindow::buildFigures()
 
 void MainWindow::buildClockFrame()
 {
-    auto *frame = new QGroupBox(QStringLiteral("時間"), this);
+    auto *frame = new OptionGroup(QStringLiteral("時間"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twips(5400, 1680, 1215, 1335));
 
@@ -177,16 +181,19 @@ void MainWindow::buildClockFrame()
     m_stopOption = stop;
     m_startOption = start;
 
-    // Neither option shows whether time runs; a screen reader says it with each.
-    connect(&m_clock, &SimulationClock::runningChanged, this, &MainWindow::describeTime);
-    describeTime(m_clock.isRunning());
-}
-
-void MainWindow::describeTime(bool running)
-{
-    const QString state = running ? QStringLiteral("時間は進んでいます") : QStringLiteral("時間は止まっています");
-    m_stopOption->setAccessibleDescription(state);
-    m_startOption->setAccessibleDescription(state);
+    // While neither option is selected, nothing shows that time runs; a
+    // screen reader says it with each. Once one is, the selection tells, and
+    // a pressed option says whether time now runs.
+    m_notice = new SpokenNotice(this);
+    for (QRadioButton *option : {stop, start}) {
+        option->setAccessibleDescription(QStringLiteral("時間は進んでいます"));
+        connect(option, &QRadioButton::clicked, this, [this] {
+            m_stopOption->setAccessibleDescription(QString());
+            m_startOption->setAccessibleDescription(QString());
+            m_notice->say(m_clock.isRunning() ? QStringLiteral("時間は進んでいます")
+                                              : QStringLiteral("時間は止まっています"));
+        });
+    }
 }
 
 void MainWindow::buildCommands()
@@ -215,32 +222,36 @@ void MainWindow::fieldChanged(Field field)
         : field == Fields::populationDisplay ? m_population
         : field == Fields::yearCounter       ? m_year
                                              : nullptr;
-    if (label)
-        label->setText(QString::fromStdString(m_town.text(field)));
+    if (!label)
+        return;
+    label->setText(QString::fromStdString(m_town.text(field)));
+    m_status->refresh();
 }
 
 void MainWindow::openLotPicker(int kind)
 {
     if (!m_lotPicker)
         m_lotPicker = new LotPicker(m_town);
-    SecondaryWindow::present(*m_lotPicker);
+    // Each window takes its news before it comes forward: a screen reader
+    // reads it as it does, from what it was last told (Orca 48).
     m_lotPicker->setChosenKind(QString::number(kind));
+    SecondaryWindow::present(*m_lotPicker);
 }
 
 void MainWindow::openLandPriceWindow()
 {
     if (!m_landPriceWindow)
         m_landPriceWindow = new LandPriceWindow;
-    SecondaryWindow::present(*m_landPriceWindow);
     m_landPriceWindow->showTotalLandValue(QString::fromStdString(m_town.text(Fields::totalLandValue)));
+    SecondaryWindow::present(*m_landPriceWindow);
 }
 
 void MainWindow::openSettingsDialog()
 {
     if (!m_settingsDialog)
         m_settingsDialog = new SettingsDialog(m_town);
-    SecondaryWindow::present(*m_settingsDialog);
     m_settingsDialog->refreshOverview();
+    SecondaryWindow::present(*m_settingsDialog);
 }
 
 void MainWindow::showAbout()

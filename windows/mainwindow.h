@@ -16,6 +16,8 @@ class QMessageBox;
 class QPushButton;
 class QRadioButton;
 class SettingsDialog;
+class SpokenNotice;
+class SpokenStatusBar;
 class TownView;
 
 // The game's one lasting window: the town, the palette of kinds, the
@@ -48,7 +50,6 @@ private:
     void buildClockFrame();
     void buildCommands();
 
-    void describeTime(bool running);
     void fieldChanged(Field field);
     void openLotPicker(int kind);
     void openLandPriceWindow();
@@ -63,9 +64,11 @@ private:
     QLabel *m_balance = nullptr;
     QLabel *m_population = nullptr;
     QLabel *m_year = nullptr;
+    SpokenStatusBar *m_status = nullptr;
     std::array<QPushButton *, kKindCount> m_kindButtons{};
     QRadioButton *m_stopOption = nullptr;
     QRadioButton *m_startOption = nullptr;
+    SpokenNotice *m_notice = nullptr;
     QPointer<LotPicker> m_lotPicker;
     QPointer<LandPriceWindow> m_landPriceWindow;
     QPointer<SettingsDialog> m_settingsDialog;

@@ -7,6 +7,7 @@
 #include "lineshape.h"
 #include "policy.h"
 #include "secondarywindow.h"
+#include "spokensummary.h"
 #include "townstate.h"
 #include "twips.h"
 
@@ -69,6 +70,10 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     for (int i = 0; i < 5; ++i)
         addLineShape(this, QStringLiteral("Line%1").arg(i + 2), twips(120, rows[i], 4800, 15));
 
+    m_summary = new SpokenSummary(this);
+    for (QLineEdit *figure : {m_tax, m_transport, m_education})
+        connect(figure, &QLineEdit::textChanged, this, &SettingsDialog::describe);
+
     setTabOrder(ok, m_tax);
     setTabOrder(m_tax, m_transport);
     setTabOrder(m_transport, m_education);
@@ -82,13 +87,19 @@ void SettingsDialog::refreshOverview()
         const PolicyOverview overview = policyOverview(m_town);
         m_grossDomesticProduct->setText(QString::fromStdString(overview.grossDomesticProduct));
         m_population->setText(QString::fromStdString(overview.population));
-        // What a screen reader reads as the window opens: the figures no key reaches.
-        setAccessibleDescription(QStringLiteral("GNP %1、人口 %2").arg(m_grossDomesticProduct->text(),
-                                                                      m_population->text()));
     } catch (const FieldError &) {
         // The totals are always numbers the game wrote; should one not be,
         // the rows keep what they showed.
     }
+    describe();
+}
+
+void SettingsDialog::describe()
+{
+    // As the window opens or comes back: every row, caption and figure.
+    m_summary->say(QStringLiteral("消費税 %1、交通 %2、教育 %3、GNP %4、人口 %5")
+                       .arg(m_tax->text(), m_transport->text(), m_education->text(),
+                            m_grossDomesticProduct->text(), m_population->text()));
 }
 
 void SettingsDialog::apply()

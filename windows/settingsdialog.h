@@ -6,6 +6,7 @@ class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QPushButton;
+class SpokenSummary;
 class TownState;
 
 // The window "基本設定" where the player types the consumption tax, the
@@ -21,6 +22,7 @@ public:
     void refreshOverview();
 
 private:
+    void describe();
     void apply();
     void refuse(QLineEdit *figure, const QString &message);
 
@@ -30,4 +32,5 @@ private:
     QLineEdit *m_education = nullptr;
     QLabel *m_grossDomesticProduct = nullptr;
     QLabel *m_population = nullptr;
+    SpokenSummary *m_summary = nullptr;
 };

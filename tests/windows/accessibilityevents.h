@@ -18,6 +18,7 @@ public:
         QAccessible::Event type;
         QAccessible::Role role;
         QString name;
+        QAccessible::Id id;
     };
 
     AccessibilityEvents()
@@ -33,11 +34,16 @@ public:
         s_current = nullptr;
     }
 
-    bool contains(QAccessible::Event type, QAccessible::Role role, const QString &name) const
+    // Events of that type from that interface; from any interface when the id is 0.
+    qsizetype count(QAccessible::Event type, QAccessible::Role role, const QString &name, QAccessible::Id id = 0) const
     {
-        return std::any_of(m_events.begin(), m_events.end(), [&](const Event &event) {
-            return event.type == type && event.role == role && event.name == name;
+        return std::count_if(m_events.begin(), m_events.end(), [&](const Event &event) {
+            return event.type == type && event.role == role && event.name == name && (!id || event.id == id);
         });
+    }
+    bool contains(QAccessible::Event type, QAccessible::Role role, const QString &name, QAccessible::Id id = 0) const
+    {
+        return count(type, role, name, id) > 0;
     }
 
 private:
@@ -45,7 +51,8 @@ private:
     {
         QAccessibleInterface *source = event->accessibleInterface();
         s_current->m_events.append({event->type(), source ? source->role() : QAccessible::NoRole,
-                                    source ? source->text(QAccessible::Name) : QString()});
+                                    source ? source->text(QAccessible::Name) : QString(),
+                                    source ? QAccessible::uniqueId(source) : 0});
     }
 
     static inline AccessibilityEvents *s_current = nullptr;

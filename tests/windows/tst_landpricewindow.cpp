@@ -65,7 +65,7 @@ void TestLandPriceWindow::showsTheTextAsOfTheLastOpening()
     QCOMPARE(open(), window);
     QCOMPARE(shownValue(), second);
     // A screen reader reads the figure as the window opens.
-    QCOMPARE(window->accessibleDescription(), QStringLiteral("合計地価 ") + second);
+    QCOMPARE(child<QLabel>(window, QStringLiteral("spokenSummary"))->accessibleName(), QStringLiteral("合計地価 は ") + second);
 }
 
 void TestLandPriceWindow::okEnterAndTheCloseBoxCloseIt_data()

@@ -63,7 +63,10 @@ void TestLotPicker::kindButtonOpensOnePickerWithItsKind()
     QCOMPARE(picker->windowTitle(), QStringLiteral("建設物購入"));
     QCOMPARE(child<QLabel>(picker, QStringLiteral("Label1"))->text(),
              QStringLiteral("この建物をどこに建てますか？"));
-    QCOMPARE(picker->accessibleDescription(), QStringLiteral("この建物をどこに建てますか？"));
+    // A screen reader hears the kind, as its button says it, and the question.
+    QCOMPARE(child<QLabel>(picker, QStringLiteral("spokenSummary"))->accessibleName(),
+             kindButton(kind)->accessibleName() + QLatin1Char(' ') + kindButton(kind)->accessibleDescription()
+                 + QStringLiteral(" この建物をどこに建てますか？"));
 
     QTest::mouseClick(kindButton(kind), Qt::LeftButton);
     QCOMPARE(m_window->lotPicker(), picker);
@@ -103,9 +106,9 @@ void TestLotPicker::lotButtonBuildsOnItsOwnLot()
     // Assistive technology hears the lot's new building, on the picker and in the town.
     const QString name = QStringLiteral("区画%1 高密度商業").arg(lot);
     QVERIFY(heard.contains(QAccessible::NameChanged, QAccessible::Graphic, name));
-    QVERIFY(heard.contains(QAccessible::ObjectShow, QAccessible::Notification, name));
+    QVERIFY(heard.contains(QAccessible::ObjectShow, QAccessible::Notification, name + QStringLiteral("、30＄、残高 970")));
     auto *button = child<QPushButton>(picker, QStringLiteral("Command%1").arg(lot));
-    QCOMPARE(button->accessibleName(), name);
+    QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), name);
     QAccessibleInterface *view = QAccessible::queryAccessibleInterface(m_window->townView());
     QCOMPARE(view->childCount(), 25);
     QAccessibleInterface *builtOn = view->child(lot - 1);
@@ -116,10 +119,21 @@ void TestLotPicker::lotButtonBuildsOnItsOwnLot()
     const int neighbour = lot % 25 + 1;
     QCOMPARE(view->child(neighbour - 1)->text(QAccessible::Name), QStringLiteral("区画%1 空き地").arg(neighbour));
 
-    // Enter on the focused button builds and charges again.
+    // Enter on the focused button builds and charges again, heard as a build
+    // of its own; readers take the button up afresh without hearing its name.
     button->setFocus();
+    QTRY_VERIFY(button->hasFocus());
+    const qsizetype renamed = heard.count(QAccessible::NameChanged, QAccessible::Button, name),
+                    focused = heard.count(QAccessible::Focus, QAccessible::Button, name);
     QTest::keyClick(picker->focusWidget(), Qt::Key_Return);
     QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("940"));
+    QVERIFY(heard.contains(QAccessible::ObjectShow, QAccessible::Notification, name + QStringLiteral("、30＄、残高 940")));
+    QCOMPARE(heard.count(QAccessible::NameChanged, QAccessible::Button, name), renamed);
+    QCOMPARE(heard.count(QAccessible::Focus, QAccessible::Button, name), focused + 1);
+    // The notice is shown out of view, and speaks for the game, not the picker.
+    auto *notice = child<QWidget>(picker, QStringLiteral("spokenNotice"));
+    QVERIFY(notice->isVisible() && !picker->rect().intersects(notice->geometry()));
+    QCOMPARE(QAccessible::queryAccessibleInterface(notice)->parent()->role(), QAccessible::Application);
 }
 
 // With the picker open on kind 2, Command5 keeps the one picker and the next lot gets kind 5.

@@ -123,6 +123,8 @@ void TestMainWindow::kindButtonsShowPicturesAndTheirTips()
     QCOMPARE(button->toolTip(), toolTip);
     const std::string_view name = findKind(kind)->name;
     QCOMPARE(button->accessibleName(), QString::fromUtf8(name.data(), qsizetype(name.size())));
+    // Heard after the name: the price, and not the name again.
+    QVERIFY(toolTip.endsWith(button->accessibleDescription()) && !toolTip.startsWith(button->accessibleDescription()));
     QCOMPARE(button->iconSize(), QSize(32, 32));
     const QImage shown = button->icon().pixmap(QSize(32, 32), 1.0).toImage();
     const QImage expected = PixelArt::tile(kind);
@@ -229,6 +231,10 @@ void TestMainWindow::figuresFollowTheTownWithoutPolling()
     QCOMPARE(population->text(), QStringLiteral("18"));
     QCOMPARE(balance->text(), QString::fromStdString(m_window->town().text(Fields::balance)));
     QVERIFY(balance->text() != QStringLiteral("1000"));
+    // A screen reader's status-bar command says them at once, each after its caption.
+    QAccessibleInterface *status = QAccessible::queryAccessibleInterface(child<QWidget>(m_window.get(), "spokenStatusBar"));
+    QCOMPARE(status->role(), QAccessible::StatusBar);
+    QCOMPARE(status->text(QAccessible::Name), QStringLiteral("残高 %1 人口 18 年 1").arg(balance->text()));
 
     const double before = m_window->town().number(Fields::balance);
     m_window->clock().upkeepTick();
@@ -320,6 +326,9 @@ void TestMainWindow::clockRunsFromTheStartWithNoOptionSelected()
     QCOMPARE(m_window->clock().periods(), kRunningPeriods);
     QVERIFY(!child<QRadioButton>(m_window.get(), QStringLiteral("Option1"))->isChecked());
     QVERIFY(!child<QRadioButton>(m_window.get(), QStringLiteral("Option2"))->isChecked());
+    // Only a screen reader hears that time runs; the frame's caption names the options.
+    QCOMPARE(child<QWidget>(m_window.get(), QStringLiteral("Option1"))->accessibleDescription(), QStringLiteral("時間は進んでいます"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(child<QWidget>(m_window.get(), "Frame1"))->role(), QAccessible::Client);
 }
 
 // "ストップ" stops all three timers, "スタート" restarts them; selecting one clears the other.
@@ -330,6 +339,7 @@ void TestMainWindow::optionsStopAndRestartTheClock()
     QTest::mouseClick(stop, Qt::LeftButton);
     QCOMPARE(m_window->clock().periods(), kStoppedPeriods);
     QVERIFY(stop->isChecked() && !start->isChecked());
+    QCOMPARE(child<QWidget>(m_window.get(), QStringLiteral("spokenNotice"))->accessibleName(), QStringLiteral("時間は止まっています"));
     QTest::mouseClick(stop, Qt::LeftButton);
     QCOMPARE(m_window->clock().periods(), kStoppedPeriods);
     QVERIFY(stop->isChecked() && !start->isChecked());
@@ -337,14 +347,15 @@ void TestMainWindow::optionsStopAndRestartTheClock()
     QTest::mouseClick(start, Qt::LeftButton);
     QCOMPARE(m_window->clock().periods(), kRunningPeriods);
     QVERIFY(start->isChecked() && !stop->isChecked());
-    QCOMPARE(stop->accessibleDescription(), QStringLiteral("時間は進んでいます"));
+    // Once an option is selected, the selection says whether time runs.
+    QCOMPARE(stop->accessibleDescription(), QString());
 
     // The keyboard selects the other option as a click does.
     stop->setFocus();
     QTest::keyClick(stop, Qt::Key_Space);
     QCOMPARE(m_window->clock().periods(), kStoppedPeriods);
     QVERIFY(stop->isChecked() && !start->isChecked());
-    QCOMPARE(start->accessibleDescription(), QStringLiteral("時間は止まっています"));
+    QCOMPARE(start->accessibleDescription(), QString());
 
     // Assistive technology reads an exclusive pair of radio buttons.
     for (QRadioButton *option : {stop, start})
@@ -500,6 +511,7 @@ void TestMainWindow::helpShowsTheModalMakerLine()
         QVERIFY(box->text().contains(QStringLiteral("VELDORAKS")));
         QCOMPARE(box->icon(), QMessageBox::NoIcon);
         QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::AlertMessage);
         box->button(QMessageBox::Ok)->click();
         flushDeletes();
         QVERIFY(!m_window->findChild<QMessageBox *>());

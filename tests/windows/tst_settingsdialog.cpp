@@ -1,3 +1,4 @@
+#include "accessibilityevents.h"
 #include "mainwindow.h"
 #include "settingsdialog.h"
 #include "windowtestcase.h"
@@ -5,10 +6,13 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QAccessible>
 #include <QTest>
+
+#include <climits>
 
 using namespace WindowTesting;
 
@@ -30,6 +34,8 @@ private Q_SLOTS:
     void reopeningWhileOpenKeepsTheTypedFigures();
     void everyOpeningStartsAgainFromTen();
     void isAFixedToolWindowWithItsTabOrder();
+    void figureAnswersEveryScreenReaderRequest_data();
+    void figureAnswersEveryScreenReaderRequest();
 
 private:
     SettingsDialog *open();
@@ -94,8 +100,8 @@ void TestSettingsDialog::opensWithTheDesignFiguresAndFreshRows()
     QCOMPARE(std::pair(runStart, runEnd), std::pair(0, 2));
     QCOMPARE(row("Label8"), gnp);
     QCOMPARE(row("Label10"), QString::fromLatin1(population));
-    QCOMPARE(m_window->settingsDialog()->accessibleDescription(),
-             QStringLiteral("GNP %1、人口 %2").arg(gnp, QString::fromLatin1(population)));
+    QCOMPARE(child<QLabel>(m_window->settingsDialog(), QStringLiteral("spokenSummary"))->accessibleName(),
+             QStringLiteral("消費税 10、交通 10、教育 10、GNP %1、人口 %2").arg(gnp, QString::fromLatin1(population)));
     QCOMPARE(town.text(Fields::grossDomesticProduct), std::string("0"));
 }
 
@@ -297,6 +303,9 @@ void TestSettingsDialog::isAFixedToolWindowWithItsTabOrder()
     const QStringList figureNames{QStringLiteral("消費税"), QStringLiteral("交通"), QStringLiteral("教育")};
     for (int n = 1; n <= 3; ++n)
         QCOMPARE(QAccessible::queryAccessibleInterface(figure(n))->text(QAccessible::Name), figureNames.at(n - 1));
+    // A figure's context menu is Qt's own, read with its items.
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(figure(1)->createStandardContextMenu());
+    QVERIFY(menu->role() == QAccessible::PopupMenu && menu->childCount() > 0);
     QCOMPARE(row("Label2"), QStringLiteral("%　　※半角の数字で入力してください。"));
     QCOMPARE(row("Label4"), QStringLiteral("$  　※半角の数字で入力してください。"));
     QCOMPARE(row("Label6"), QStringLiteral("$    ※半角の数字で入力してください。"));
@@ -311,6 +320,86 @@ void TestSettingsDialog::isAFixedToolWindowWithItsTabOrder()
     QCOMPARE(visited, expected);
     for (const QPushButton *button : dialog->findChildren<QPushButton *>())
         QVERIFY(!button->isDefault());
+}
+
+namespace {
+
+// What a row asks of a figure's text interface.
+constexpr int Text = 0, Before = 1, At = 2, After = 3, Select = 4, Sweep = 5;
+
+} // namespace
+
+void TestSettingsDialog::figureAnswersEveryScreenReaderRequest_data()
+{
+    for (const char *column : {"request", "boundary", "first", "second", "start", "end"})
+        QTest::addColumn<int>(column);
+    QTest::addColumn<QString>("answer");
+    const int word = QAccessible::WordBoundary, line = QAccessible::LineBoundary;
+    // The figure holds "12 ab".
+    QTest::newRow("text") << Text << 0 << 1 << 4 << 0 << 0 << "2 a";
+    QTest::newRow("text from INT_MIN") << Text << 0 << INT_MIN << 5 << 0 << 0 << "";
+    QTest::newRow("word at the end") << At << word << 5 << 0 << 3 << 5 << "ab";
+    QTest::newRow("word at -1") << At << word << -1 << 0 << 3 << 5 << "ab";
+    QTest::newRow("word before") << Before << word << 3 << 0 << 2 << 3 << " ";
+    QTest::newRow("nothing after the end") << After << word << 5 << 0 << 5 << 5 << "";
+    QTest::newRow("no character at the end") << At << int(QAccessible::CharBoundary) << 5 << 0 << 5 << 5 << "";
+    QTest::newRow("sentence at the end") << At << int(QAccessible::SentenceBoundary) << 5 << 0 << 0 << 5 << "12 ab";
+    QTest::newRow("line past the end") << At << line << 6 << 0 << -1 << -1 << "";
+    QTest::newRow("line before INT_MIN") << Before << line << INT_MIN << 0 << -1 << -1 << "";
+    QTest::newRow("select backwards") << Select << 0 << 4 << 1 << 1 << 4 << "";
+    QTest::newRow("select to INT_MIN") << Select << 0 << 1 << INT_MIN << 0 << 0 << "";
+    QTest::newRow("select past the end") << Select << 0 << 0 << 7 << 0 << 0 << "";
+    QTest::newRow("every boundary and place") << Sweep << 0 << 0 << 0 << 0 << 0 << "";
+}
+
+// With a screen reader listening, a figure answers whatever it asks, at once:
+// the text, the piece at, before or after any offset for every boundary (the
+// end and -1 included), the selection and each character's place; offsets
+// out of range get an empty answer and change nothing.
+void TestSettingsDialog::figureAnswersEveryScreenReaderRequest()
+{
+    QFETCH(int, request);
+    QFETCH(int, boundary);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, answer);
+    const AccessibilityEvents readerListening;
+    open();
+    figure(1)->setText(QStringLiteral("12 ab"));
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(figure(1))->textInterface();
+    const auto type = QAccessible::TextBoundaryType(boundary);
+    int from = 0, to = 0;
+    const QString piece = request == Text ? text->text(first, second)
+        : request == Before ? text->textBeforeOffset(first, type, &from, &to)
+        : request == At     ? text->textAtOffset(first, type, &from, &to)
+        : request == After  ? text->textAfterOffset(first, type, &from, &to)
+                            : QString();
+    if (request == Select) {
+        text->setSelection(0, first, second);
+        text->selection(0, &from, &to);
+    }
+    QCOMPARE(piece, answer);
+    QCOMPARE(std::pair(from, to), std::pair(start, end));
+    if (request != Sweep)
+        return;
+    for (int kind = QAccessible::CharBoundary; kind <= QAccessible::NoBoundary; ++kind) {
+        for (int offset = -2; offset <= 6; ++offset) {
+            const QString at = text->textAtOffset(offset, QAccessible::TextBoundaryType(kind), &from, &to);
+            QVERIFY(offset >= -1 && offset <= 5 ? from >= 0 && at == text->text(from, to) : from == -1);
+        }
+    }
+    // Each character stands right after the one before, wherever the caret is.
+    for (int caret : {0, 5}) {
+        figure(1)->setCursorPosition(caret);
+        for (int offset = 0; offset < 5; ++offset) {
+            const QRect place = text->characterRect(offset);
+            QCOMPARE(text->offsetAtPoint(place.topLeft() + QPoint(1, 1)), offset);
+            QVERIFY(place.width() > 2 && (!offset || place.left() == text->characterRect(offset - 1).right() + 1));
+        }
+    }
+    QVERIFY(text->characterRect(5).isNull());
 }
 
 QTEST_MAIN(TestSettingsDialog)

@@ -1,3 +1,4 @@
+#include "accessibilityevents.h"
 #include "gamefont.h"
 #include "mainwindow.h"
 #include "splashwindow.h"
@@ -78,17 +79,26 @@ void TestSplashWindow::isABorderlessPictureWithAOneShotTimer()
 }
 
 // The splash's own timer shows one main window, whose town starts running
-// then, and destroys the splash with its timer, which never fires again.
+// then, and destroys the splash with its timer, which never fires again. With
+// a screen reader listening, the window built hidden, and all in it, meets it
+// under new identities as it is shown: a reader skips what it met hidden.
 void TestSplashWindow::itsTimerHandsOverToTheRunningMainWindow()
 {
+    const AccessibilityEvents heard;
     QPointer<SplashWindow> splash = new SplashWindow;
     splash->show();
     QVERIFY(QTest::qWaitForWindowExposed(splash));
+    QTRY_COMPARE(mainWindows().size(), 1);
+    const auto identity = [](QWidget *widget) { return QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)); };
+    QWidget *balance = child<QWidget>(mainWindows().front(), QStringLiteral("Label12"));
+    const QAccessible::Id windowMetHidden = identity(mainWindows().front()), balanceMetHidden = identity(balance);
     QPointer<QTimer> timer = child<QTimer>(splash, QStringLiteral("Timer1"));
     QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
 
     QCOMPARE(mainWindows().size(), 1);
     auto *mainWindow = qobject_cast<MainWindow *>(mainWindows().front());
+    QVERIFY(identity(mainWindow) != windowMetHidden && identity(balance) != balanceMetHidden);
+    QVERIFY(heard.contains(QAccessible::ObjectShow, QAccessible::Window, mainWindow->windowTitle(), identity(mainWindow)));
     QVERIFY(mainWindow->isVisible());
     QVERIFY(mainWindow->clock().isRunning());
     QCOMPARE(mainWindow->town().text(Fields::yearCounter), std::string("0"));

@@ -1,0 +1,76 @@
+#include "buttonaccessible.h"
+
+#include <QAbstractButton>
+#include <QVariant>
+
+namespace {
+
+// Where a button keeps its name, for the interface that Qt may make again at any time.
+constexpr char kName[] = "accessibleNameFunction";
+
+QAccessibleInterface *buttonFactory(const QString &className, QObject *object)
+{
+    auto *button = qobject_cast<QAbstractButton *>(object);
+    if (!button || className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    const QVariant name = button->property(kName);
+    return name.isValid() ? new ButtonAccessible(button, name.value<ButtonAccessible::Name>()) : nullptr;
+}
+
+} // namespace
+
+ButtonAccessible::ButtonAccessible(QAbstractButton *button, Name name)
+    : QAccessibleWidget(button, QAccessible::Button)
+    , m_name(std::move(name))
+{
+}
+
+void ButtonAccessible::install(QAbstractButton &button, Name name)
+{
+    QAccessible::installFactory(buttonFactory);
+    button.setProperty(kName, QVariant::fromValue(std::move(name)));
+    // Qt may have made the button its own interface already, while building it.
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(&button))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
+void ButtonAccessible::nameChanged(QAbstractButton &button)
+{
+    // Told that the focus is where it was, a reader takes up the control
+    // afresh and says nothing, as nothing has moved; told of a new name, it
+    // would speak it (Orca 48).
+    QAccessibleEvent event(&button, button.hasFocus() ? QAccessible::Focus : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+QAbstractButton *ButtonAccessible::button() const
+{
+    return static_cast<QAbstractButton *>(widget());
+}
+
+QString ButtonAccessible::text(QAccessible::Text kind) const
+{
+    return kind == QAccessible::Name ? m_name() : QAccessibleWidget::text(kind);
+}
+
+QAccessible::State ButtonAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.pressed = button()->isDown();
+    return state;
+}
+
+QStringList ButtonAccessible::actionNames() const
+{
+    return QAccessibleWidget::actionNames() << pressAction();
+}
+
+void ButtonAccessible::doAction(const QString &actionName)
+{
+    if (actionName == pressAction())
+        button()->click();
+    else
+        QAccessibleWidget::doAction(actionName);
+}

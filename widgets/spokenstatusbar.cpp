@@ -1,0 +1,43 @@
+#include "spokenstatusbar.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+
+namespace {
+
+QAccessibleInterface *statusBarFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("SpokenStatusBar") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
+    return nullptr;
+}
+
+} // namespace
+
+SpokenStatusBar::SpokenStatusBar(QWidget *window)
+    : QWidget(window)
+{
+    QAccessible::installFactory(statusBarFactory);
+    setObjectName(QStringLiteral("spokenStatusBar"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Just past the right edge: shown, as a screen reader needs, but never in view.
+    setGeometry(window->width(), 0, 1, 1);
+}
+
+void SpokenStatusBar::addFigure(const QLabel *caption, const QLabel *value)
+{
+    m_figures.append(std::pair(QPointer(caption), QPointer(value)));
+    refresh();
+}
+
+void SpokenStatusBar::refresh()
+{
+    QStringList parts;
+    for (const auto &[caption, value] : m_figures) {
+        if (caption && value)
+            parts << QStringLiteral("%1 %2").arg(caption->text(), value->text()).trimmed();
+    }
+    // Readers keep what they have read (Orca 48 does) until they are told of a change.
+    setAccessibleName(parts.join(QLatin1Char(' ')));
+}
