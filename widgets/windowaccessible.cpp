@@ -45,11 +45,7 @@ void WindowAccessible::adopt(QWidget &window)
 
 void WindowAccessible::renewIdentities(QWidget &window)
 {
-#ifndef Q_OS_LINUX
-    // UI Automation asks for each element anew; only AT-SPI's cache needs this.
-    Q_UNUSED(window);
-    return;
-#endif
+#ifdef Q_OS_LINUX
     if (!QAccessible::isActive())
         return;
     QList<QWidget *> widgets = window.findChildren<QWidget *>();
@@ -59,4 +55,8 @@ void WindowAccessible::renewIdentities(QWidget &window)
         if (QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(widget))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(interface));
     }
+#else
+    // UI Automation asks for each element anew; only AT-SPI's cache needs this.
+    Q_UNUSED(window);
+#endif
 }
