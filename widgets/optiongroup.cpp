@@ -1,22 +1,11 @@
 #include "optiongroup.h"
 
-#include <QAccessibleWidget>
-
-namespace {
-
-QAccessibleInterface *optionGroupFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("OptionGroup") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Client);
-    return nullptr;
-}
-
-} // namespace
+#include "accessiblerole.h"
 
 OptionGroup::OptionGroup(const QString &caption, QWidget *parent)
     : QGroupBox(caption, parent)
 {
-    QAccessible::installFactory(optionGroupFactory);
+    installAccessibleRole<OptionGroup, QAccessible::Client>();
     // The name the options' labels give.
     setAccessibleName(caption);
 }

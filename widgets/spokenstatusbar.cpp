@@ -1,23 +1,13 @@
 #include "spokenstatusbar.h"
 
-#include <QAccessibleWidget>
+#include "accessiblerole.h"
+
 #include <QLabel>
-
-namespace {
-
-QAccessibleInterface *statusBarFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("SpokenStatusBar") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
-    return nullptr;
-}
-
-} // namespace
 
 SpokenStatusBar::SpokenStatusBar(QWidget *window)
     : QWidget(window)
 {
-    QAccessible::installFactory(statusBarFactory);
+    installAccessibleRole<SpokenStatusBar, QAccessible::StatusBar>();
     setObjectName(QStringLiteral("spokenStatusBar"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
