@@ -97,7 +97,13 @@ void TestSplashWindow::itsTimerHandsOverToTheRunningMainWindow()
 
     QCOMPARE(mainWindows().size(), 1);
     auto *mainWindow = qobject_cast<MainWindow *>(mainWindows().front());
+#ifdef Q_OS_LINUX
+    // Only AT-SPI's readers keep what they met; UI Automation asks anew.
     QVERIFY(identity(mainWindow) != windowMetHidden && identity(balance) != balanceMetHidden);
+#else
+    Q_UNUSED(windowMetHidden);
+    Q_UNUSED(balanceMetHidden);
+#endif
     QVERIFY(heard.contains(QAccessible::ObjectShow, QAccessible::Window, mainWindow->windowTitle(), identity(mainWindow)));
     QVERIFY(mainWindow->isVisible());
     QVERIFY(mainWindow->clock().isRunning());
