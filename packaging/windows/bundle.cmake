@@ -14,9 +14,14 @@ if(EPOCH STREQUAL "")
     string(TIMESTAMP EPOCH "%s" UTC)
 endif()
 
-# The plugins Qt loads by name: the platform, the Windows 10/11 style and the
-# icon reader.
-set(plugins platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll)
+# The plugins Qt loads by name: the platform, the icon reader and the Windows
+# 10/11 style, whose name changes with Qt's version (qwindowsvistastyle, then
+# qmodernwindowsstyle from Qt 6.7); Qt is built with that one style only.
+file(GLOB styles RELATIVE "${QT_PREFIX}/plugins" "${QT_PREFIX}/plugins/styles/*.dll")
+if(NOT styles)
+    message(FATAL_ERROR "${QT_PREFIX} has no style plugin for Windows")
+endif()
+set(plugins platforms/qwindows.dll imageformats/qico.dll ${styles})
 
 file(REMOVE_RECURSE "${STAGE}")
 file(MAKE_DIRECTORY "${STAGE}")
