@@ -75,7 +75,9 @@ host_cmake=$(dirname "$(dirname "$(dpkg -L qt6-base-dev | grep -m1 '/cmake/Qt6/Q
 # OpenGL (-DINPUT_opengl=no also ends Qt's dynamic OpenGL) and Vulkan, and the
 # Direct2D platform plugin (Direct2D 1.1); the fonts still draw through DirectWrite.
 # No software bill of materials (Qt 6.8 makes one by default): it would want the
-# attribution file of the Wintab folder that Debian's source leaves out.
+# attribution file of the Wintab folder that Debian's source leaves out. No
+# built-in MIME database either: the game never asks it, and its gzip header
+# carries the time Qt was configured, so no two builds of Qt6Core.dll matched.
 nice -n 10 cmake -S "$work/qtbase" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
@@ -85,7 +87,7 @@ nice -n 10 cmake -S "$work/qtbase" -B "$work/build" -G Ninja \
     -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF -DQT_GENERATE_SBOM=OFF \
     -DCMAKE_C_FLAGS="-ffile-prefix-map=$work=." -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work=." \
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF \
-    -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF \
+    -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF -DFEATURE_mimetype_database=OFF \
     -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d1_1=OFF \
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF \
