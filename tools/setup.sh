@@ -9,6 +9,7 @@
 #   bash tools/setup.sh reproduce windows  the same for the Windows zip and installer
 #   bash tools/setup.sh dh              build a Debian package with plain debhelper, offline
 #   bash tools/setup.sh debian13        the test command and lintian on a Debian 13 root
+#   bash tools/setup.sh debian13root    make the Debian 13 root that debian13 and windows use
 #   bash tools/setup.sh windows         the game for Windows (zip, installer), tested under Wine
 #   bash tools/setup.sh windows release the Windows zip and installer alone
 #   bash tools/setup.sh build-depends   print what building and testing need (installs nothing)
@@ -18,6 +19,23 @@ set -euo pipefail
 
 mode=${1:-play}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# The Windows build takes Qt from Debian 13's source, with Debian 13's Qt 6.8
+# as its host tools. On an older Debian it runs in the project's Debian 13
+# root (tools/debian13root.sh), which lands its results here all the same.
+qt_before_6_8() {
+    local candidate
+    candidate=$(apt-cache show --no-all-versions qt6-base-dev 2>/dev/null | sed -n 's/^Version: //p')
+    ! dpkg --compare-versions "${candidate:-0}" ge 6.8
+}
+case "$mode $*" in
+"windows "* | "reproduce windows"*)
+    if qt_before_6_8; then
+        bash "$top/tools/setup.sh" debian13root
+        exec bash "$top/tools/debian13root.sh" run bash tools/setup.sh "$@"
+    fi
+    ;;
+esac
 
 # What the game is built from: the game's font is cut from fonts-noto-cjk
 # with python3-fonttools at build time.
@@ -47,7 +65,7 @@ case "$mode" in
 test) packages+=(dpkg-dev lintian appstream git) ;;
 # The package's dependencies come from dpkg-shlibdeps, its dates from git.
 package) packages+=(dpkg-dev git) ;;
-debian13) packages+=(debootstrap) ;;
+debian13 | debian13root) packages+=(debootstrap) ;;
 # Qt for Windows is built from Debian's own source (dpkg-dev unpacks it;
 # libwine-dev has the Wintab headers it leaves out) with MinGW-w64, posix
 # threads; NSIS makes the installer; Wine on Xvfb with openbox runs the tests;
@@ -157,6 +175,9 @@ dh)
 debian13)
     exec bash "$top/tools/debian13.sh"
     ;;
+debian13root)
+    exec bash "$top/tools/debian13root.sh" make
+    ;;
 windows)
     # Qt is built once and kept in this cache, outside the clone, for later runs.
     qt=$(bash "$top/tools/windows/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
@@ -174,7 +195,7 @@ windows)
     exec bash "$top/tools/windows/winetests.sh" "$top/build-windows"
     ;;
 *)
-    echo "usage: bash tools/setup.sh play|test|package|sanitize|fuzz [seconds]|reproduce|dh|debian13|windows|build-depends" >&2
+    echo "usage: bash tools/setup.sh play|test|package|sanitize|fuzz [seconds]|reproduce|dh|debian13|debian13root|windows|build-depends" >&2
     exit 2
     ;;
 esac

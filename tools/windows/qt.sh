@@ -3,14 +3,13 @@
 # prints the folder it is installed in:
 #   bash tools/windows/qt.sh CACHE
 # The source is the same version as the build machine's Qt, whose moc, rcc and
-# uic serve as the host tools. It is fetched with a source list of its own in
-# CACHE (made from the machine's apt sources, which stay untouched), and apt
-# checks its signatures. The installed Qt is kept in CACHE, in a folder named
-# by its version and marked with a hash of this recipe, so a new version or a
-# changed recipe builds anew and an unchanged one is reused. Only what the game and its tests
-# use is built: Core, Gui, Widgets, Test, the windows platform plugin, the
-# style plugin and the ico image plugin, with Qt's bundled zlib, libpng, pcre2,
-# FreeType and HarfBuzz.
+# uic serve as the host tools (tools/qtsource.sh fetches it). The installed Qt
+# is kept in CACHE, in a folder named by its version and marked with a hash of
+# this recipe, so a new version or a changed recipe builds anew and an
+# unchanged one is reused. Only what the game and its tests use is built:
+# Core, Gui, Widgets, Test, the windows platform plugin, the style plugin and
+# the ico image plugin, with Qt's bundled zlib, libpng, pcre2, FreeType and
+# HarfBuzz.
 set -euo pipefail
 
 cache=$(mkdir -p "$1" && cd "$1" && pwd)
@@ -26,29 +25,10 @@ fi
 log=$cache/qt-build.log
 echo "qt: building Qt $upstream for Windows into $prefix (log: $log)" >&2
 
-# A source list of our own: the machine's Debian sources, as source entries.
-apt=$cache/apt
-rm -rf "$apt" && mkdir -p "$apt/sources" "$apt/lists/partial"
-for list in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$list" ] && sed 's/^Types:.*/Types: deb-src/' "$list" >"$apt/sources/$(basename "$list")"
-done
-for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$list" ] && sed -n 's/^deb /deb-src /p' "$list" >"$apt/sources/$(basename "$list")"
-done
-private=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt/sources"
-    -o "Dir::State::Lists=$apt/lists" -o Dir::Etc::Preferences=/dev/null)
-# apt's download sandbox user cannot write into a root's cache folder.
-[ "$(id -u)" -ne 0 ] || private+=(-o APT::Sandbox::User=root)
-
-source_dir=$cache/src
-if [ ! -f "$source_dir/qt6-base_$version.dsc" ]; then
-    apt-get -qq "${private[@]}" update
-    rm -rf "$source_dir" && mkdir -p "$source_dir"
-    (cd "$source_dir" && apt-get -qq "${private[@]}" source --download-only "qt6-base=$version")
-fi
+dsc=$(bash "$here/../qtsource.sh" "$cache")
 work=$cache/work
 rm -rf "$work" && mkdir -p "$work"
-dpkg-source -q -x "$source_dir/qt6-base_$version.dsc" "$work/qtbase" >>"$log" 2>&1
+dpkg-source -q -x "$dsc" "$work/qtbase" >>"$log" 2>&1 || { tail -n 20 "$log" >&2; exit 1; }
 # Debian leaves out the Wintab headers that Qt bundles; Wine's (LGPL 2.1)
 # serve, with the few macros of Wine's own headers they use.
 wintab=$work/qtbase/src/3rdparty/wintab
@@ -100,7 +80,7 @@ cmake --install "$work/build" >>"$log" 2>&1 || { tail -n 40 "$log" >&2; exit 1; 
 # (which names what Qt bundles) and where the source came from.
 cp -r "$work/qtbase/LICENSES" "$prefix/LICENSES"
 cp "$work/qtbase/debian/copyright" "$prefix/LICENSES/debian-copyright"
-cp "$source_dir/qt6-base_$version.dsc" "$prefix/"
+cp "$dsc" "$prefix/"
 rm -rf "$work"
 echo "$recipe" >"$prefix/.recipe"
 echo "$prefix"
