@@ -10,6 +10,7 @@
 #include "optiongroup.h"
 #include "pixelart.h"
 #include "pixelarticonengine.h"
+#include "policyfigures.h"
 #include "secondarywindow.h"
 #include "settingsdialog.h"
 #include "spokennotice.h"
@@ -274,9 +275,13 @@ void MainWindow::reportStalledTown()
         m_stalledMessage->raise();
         return;
     }
+    QStringList figures;
+    for (const PolicyFigure &figure : kPolicyFigures)
+        figures << fromUtf8(figure.caption);
     auto *box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
                                 QStringLiteral("数字が大きすぎて、街の計算を続けられません。\n"
-                                               "「基本設定」で消費税・交通・教育を小さな数字にしてください。"),
+                                               "「基本設定」で%1を小さな数字にしてください。")
+                                    .arg(figures.join(QStringLiteral("・"))),
                                 QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("stalledMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
