@@ -8,6 +8,7 @@
 #include "lineshape.h"
 #include "lotpicker.h"
 #include "optiongroup.h"
+#include "palettelayout.h"
 #include "pixelart.h"
 #include "pixelarticonengine.h"
 #include "policyfigures.h"
@@ -112,10 +113,8 @@ void MainWindow::buildPalette()
 {
     for (const BuildingKind &kind : kCatalogue) {
         const int n = kind.number;
-        const QRect geometry = n <= 18
-            ? twips(n % 2 ? 120 : 720, 120 + 600 * ((n - 1) / 2), 495, 495)
-            : twips(1320 + 600 * ((n - 19) / 2), n % 2 ? 4320 : 4920, 495, 495);
-        QPushButton *button = Controls::addButton(this, ControlNames::kindButton(n), QString(), geometry);
+        QPushButton *button =
+            Controls::addButton(this, ControlNames::kindButton(n), QString(), PaletteLayout::kindButton(n));
         button->setIcon(QIcon(new PixelArtIconEngine(PixelArt::tile(n))));
         button->setIconSize(QSize(32, 32));
         button->setToolTip(fromUtf8(kind.toolTip));
