@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSet>
+#include <QTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -361,6 +362,13 @@ void TestMainWindow::optionsStopAndRestartTheClock()
 {
     auto *stop = child<QRadioButton>(m_window.get(), QStringLiteral("Option1"));
     auto *start = child<QRadioButton>(m_window.get(), QStringLiteral("Option2"));
+    // "スタート" while time runs keeps each timer's countdown: pressed again
+    // and again, it must not put off the upkeep.
+    QTest::qSleep(50);
+    QTest::mouseClick(start, Qt::LeftButton);
+    for (const QTimer *timer : m_window->clock().findChildren<QTimer *>())
+        QVERIFY2(timer->remainingTime() <= timer->interval() - 25, qPrintable(timer->objectName()));
+
     QTest::mouseClick(stop, Qt::LeftButton);
     QCOMPARE(m_window->clock().periods(), kStoppedPeriods);
     QVERIFY(stop->isChecked() && !start->isChecked());
