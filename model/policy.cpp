@@ -6,30 +6,36 @@
 #include "townstate.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace {
-
-constexpr double kPeoplePerSpendingUnit = 3;
 
 void requireNumber(const TownEdit &edit, Field field)
 {
     (void)edit.number(field);
 }
 
-// Adds three people per unit of a spending figure; a figure so large that the
-// population would leave the range of numbers is that figure's fault.
-void creditPopulation(TownEdit &edit, Field spending)
+// A figure so large that the population would leave the range of numbers is
+// that figure's fault.
+void creditPopulation(TownEdit &edit, const PolicyFigure &figure)
 {
-    const double credited =
-        edit.number(Fields::population) + kPeoplePerSpendingUnit * edit.number(spending);
+    const double credited = edit.number(Fields::population) + figure.peoplePerUnit * edit.number(figure.field);
     try {
         edit.setNumber(Fields::population, credited);
     } catch (const FieldError &) {
-        throw FieldError(spending, FieldError::Reason::OutOfRange, std::string(edit.text(spending)));
+        throw FieldError(figure.field, FieldError::Reason::OutOfRange, std::string(edit.text(figure.field)));
     }
 }
 
 } // namespace
+
+PolicyFigures::PolicyFigures(std::initializer_list<std::string_view> typed)
+{
+    if (typed.size() > texts.size())
+        throw std::invalid_argument("more texts than policy figures");
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = i < typed.size() ? *(typed.begin() + i) : kPolicyFigures[i].start;
+}
 
 PolicyOverview policyOverview(const TownState &town)
 {
@@ -42,14 +48,19 @@ PolicyOverview policyOverview(const TownState &town)
 
 void applyPolicy(TownState &town, const PolicyFigures &figures)
 {
-    using namespace Fields;
     TownEdit edit(town);
-    edit.setText(consumptionTax, figures.consumptionTax);
-    edit.setText(transportSpending, figures.transportSpending);
-    edit.setText(educationSpending, figures.educationSpending);
-    // The tax earns no credit, but the next year's accounts read it.
-    requireNumber(edit, consumptionTax);
-    creditPopulation(edit, educationSpending);
-    creditPopulation(edit, transportSpending);
+    for (std::size_t i = 0; i < kPolicyFigures.size(); ++i)
+        edit.setText(kPolicyFigures[i].field, figures.texts[i]);
+    // A figure that earns no credit is read first: the next year's accounts read it.
+    for (const PolicyFigure &figure : kPolicyFigures) {
+        if (!figure.peoplePerUnit)
+            requireNumber(edit, figure.field);
+    }
+    // The credits go from the last row up, as they always have: education
+    // before transport, each passing through the population's text.
+    for (auto figure = kPolicyFigures.rbegin(); figure != kPolicyFigures.rend(); ++figure) {
+        if (figure->peoplePerUnit)
+            creditPopulation(edit, *figure);
+    }
     edit.commit();
 }

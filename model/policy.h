@@ -1,14 +1,22 @@
 #pragma once
 
+#include "policyfigures.h"
+
+#include <array>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 class TownState;
 
-// The three policy figures as the player typed them.
+// The policy figures as the player typed them, one text for each figure of
+// kPolicyFigures, in its order. Like the dialog's boxes, a figure that is not
+// given holds its starting text.
 struct PolicyFigures {
-    std::string consumptionTax;
-    std::string transportSpending;
-    std::string educationSpending;
+    // Throws std::invalid_argument for more texts than there are figures.
+    PolicyFigures(std::initializer_list<std::string_view> typed = {});
+
+    std::array<std::string, kPolicyFigureCount> texts;
 };
 
 // What the settings dialog shows when it opens: the gross domestic product
@@ -22,10 +30,9 @@ struct PolicyOverview {
 // Throws FieldError, when the commerce or industry total is not a number.
 PolicyOverview policyOverview(const TownState &town);
 
-// Sets the three figures, copying the typed texts unchanged ("007" stays
-// "007"), and credits the population with three times the education and then
-// three times the transport spending. All three texts must read as numbers
-// (the economy reads the tax every year); when one does not, or the credit
-// would leave the range of numbers, it throws FieldError naming the figure's
-// field and changes nothing.
+// Sets the figures, copying the typed texts unchanged ("007" stays "007"),
+// and credits the population as each figure's record says. Every text must
+// read as a number (the year's accounts read them all); when one does not,
+// or a credit would leave the range of numbers, it throws FieldError naming
+// the figure's field and changes nothing.
 void applyPolicy(TownState &town, const PolicyFigures &figures);

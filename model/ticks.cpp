@@ -1,5 +1,6 @@
 #include "ticks.h"
 
+#include "policyfigures.h"
 #include "randomsource.h"
 #include "townedit.h"
 #include "townstate.h"
@@ -36,12 +37,21 @@ void runEconomyTick(TownState &town)
     TownEdit edit(town);
     // Every step reads its inputs afresh, so a value an earlier step wrote
     // arrives through its text form, cut to 15 significant digits.
-    edit.setNumber(balance,
-                   edit.number(balance) - edit.number(educationSpending) - edit.number(transportSpending));
+    // The spending is taken in one write, from the last row of the settings
+    // up, as the town has always paid it: education before transport.
+    double afterSpending = edit.number(balance);
+    for (auto figure = kPolicyFigures.rbegin(); figure != kPolicyFigures.rend(); ++figure) {
+        if (figure->use == YearlyUse::Spending)
+            afterSpending -= edit.number(figure->field);
+    }
+    edit.setNumber(balance, afterSpending);
     edit.setNumber(grossDomesticProduct,
                    edit.number(commerceTotal) + edit.number(industryTotal) / kIndustryShareOfProduct);
     edit.setNumber(balance, edit.number(balance) + edit.number(grossDomesticProduct));
-    edit.setNumber(balance, edit.number(balance) + edit.number(consumptionTax));
+    for (const PolicyFigure &figure : kPolicyFigures) {
+        if (figure.use == YearlyUse::Income)
+            edit.setNumber(balance, edit.number(balance) + edit.number(figure.field));
+    }
     edit.setNumber(population, edit.number(housingTotal) * kPeoplePerHome);
     edit.setNumber(yearCounter, edit.number(yearCounter) + 1);
     edit.setText(populationDisplay, edit.text(population));

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "field.h"
+#include "policyfigures.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -52,8 +54,9 @@ private:
     Write &writeFor(Field field);
     const Write *findWrite(Field field) const;
 
-    // No rule writes more than five distinct fields at once.
-    static constexpr int kMaxWrites = 8;
+    // The economy writes five distinct fields at once, the settings every
+    // policy figure and the population.
+    static constexpr int kMaxWrites = std::max(8, kPolicyFigureCount + 1);
 
     TownState &m_town;
     std::array<Write, kMaxWrites> m_writes;

@@ -2,6 +2,7 @@
 
 #include "fielderror.h"
 #include "numbertext.h"
+#include "policyfigures.h"
 #include "townedit.h"
 
 #include <stdexcept>
@@ -11,9 +12,8 @@ TownState::TownState()
     for (std::string &text : m_texts)
         text = "0";
     m_texts[index(Fields::totalLandValue)] = "Text29";
-    m_texts[index(Fields::consumptionTax)] = "10";
-    m_texts[index(Fields::transportSpending)] = "10";
-    m_texts[index(Fields::educationSpending)] = "10";
+    for (const PolicyFigure &figure : kPolicyFigures)
+        m_texts[index(figure.field)] = figure.start;
     m_texts[index(Fields::balance)] = "1000";
     m_texts[index(Fields::populationDisplay)].clear();
 }

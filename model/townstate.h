@@ -16,7 +16,8 @@ public:
     static constexpr int kBareLand = 0;
 
     // A new town with the initial texts: a balance of "1000", a year "0",
-    // policy figures of "10", "Text29" for the land value not yet computed.
+    // each policy figure's starting text, "Text29" for the land value not yet
+    // computed.
     TownState();
 
     const std::string &text(Field field) const { return m_texts[index(field)]; }

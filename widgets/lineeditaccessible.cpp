@@ -1,18 +1,9 @@
 #include "lineeditaccessible.h"
 
+#include "accessiblefactory.h"
+
 #include <QFontMetrics>
 #include <QLineEdit>
-
-namespace {
-
-QAccessibleInterface *lineEditFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("QLineEdit") && object && object->isWidgetType())
-        return new LineEditAccessible(static_cast<QLineEdit *>(object));
-    return nullptr;
-}
-
-} // namespace
 
 LineEditAccessible::LineEditAccessible(QLineEdit *lineEdit)
     : QAccessibleWidget(lineEdit, QAccessible::EditableText)
@@ -21,7 +12,7 @@ LineEditAccessible::LineEditAccessible(QLineEdit *lineEdit)
 
 void LineEditAccessible::install()
 {
-    QAccessible::installFactory(lineEditFactory);
+    installAccessibleInterface<QLineEdit, LineEditAccessible>();
 }
 
 QLineEdit *LineEditAccessible::lineEdit() const

@@ -1,6 +1,6 @@
 #include "optiongroup.h"
 
-#include "accessiblerole.h"
+#include "accessiblefactory.h"
 
 OptionGroup::OptionGroup(const QString &caption, QWidget *parent)
     : QGroupBox(caption, parent)

@@ -1,5 +1,7 @@
 #include "spokennotice.h"
 
+#include "accessiblefactory.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 
@@ -18,19 +20,12 @@ public:
     QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
 };
 
-QAccessibleInterface *noticeFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("SpokenNotice") && object && object->isWidgetType())
-        return new NoticeAccessible(static_cast<QWidget *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 SpokenNotice::SpokenNotice(QWidget *window)
     : QWidget(window)
 {
-    QAccessible::installFactory(noticeFactory);
+    installAccessibleInterface<SpokenNotice, NoticeAccessible>();
     setObjectName(QStringLiteral("spokenNotice"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,6 +1,6 @@
 #include "spokenstatusbar.h"
 
-#include "accessiblerole.h"
+#include "accessiblefactory.h"
 
 #include <QLabel>
 

@@ -1,5 +1,6 @@
 #include "townviewaccessible.h"
 
+#include "accessiblefactory.h"
 #include "lotnames.h"
 #include "townview.h"
 
@@ -56,13 +57,6 @@ private:
     int m_lot;
 };
 
-QAccessibleInterface *townViewFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("TownView") && object && object->isWidgetType())
-        return new TownViewAccessible(static_cast<TownView *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 TownViewAccessible::TownViewAccessible(TownView *view)
@@ -80,7 +74,7 @@ TownViewAccessible::~TownViewAccessible()
 
 void TownViewAccessible::install()
 {
-    QAccessible::installFactory(townViewFactory);
+    installAccessibleInterface<TownView, TownViewAccessible>();
 }
 
 TownView *TownViewAccessible::view() const

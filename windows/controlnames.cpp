@@ -6,6 +6,11 @@ namespace ControlNames {
 
 namespace {
 
+// The commands are numbered after the thirty kinds the game began with, and
+// keep their numbers; kinds past those are numbered on after the commands.
+constexpr int kFirstCommand = 31;
+constexpr int kCommandCount = 4;
+
 QString buttonNumbered(int number)
 {
     return QStringLiteral("Command%1").arg(number);
@@ -15,12 +20,12 @@ QString buttonNumbered(int number)
 
 QString kindButton(int kind)
 {
-    return buttonNumbered(kind);
+    return buttonNumbered(kind < kFirstCommand ? kind : kind + kCommandCount);
 }
 
 QString commandButton(Command command)
 {
-    return buttonNumbered(kKindCount + 1 + static_cast<int>(command));
+    return buttonNumbered(kFirstCommand + static_cast<int>(command));
 }
 
 QString windowOpenedBy(const QString &button)

@@ -13,11 +13,12 @@ inline constexpr char kLandPriceWindow[] = "Form4";
 inline constexpr char kSettingsDialog[] = "Form5";
 inline constexpr char kAboutMessage[] = "aboutMessage";
 
-// The main window's palette button of kind n: "Command7" for kind 7.
+// The main window's palette button of kind n: "Command7" for kind 7. The
+// commands keep "Command31" to "Command34", so kind 31 would be "Command35".
 QString kindButton(int kind);
 
-// The main window's four commands, whose buttons are numbered on from the
-// last kind's: 地価 is "Command31" after thirty kinds.
+// The main window's four commands, "Command31" (地価) to "Command34" (ヘルプ)
+// whatever the number of kinds.
 enum class Command { LandPrice, Settings, End, Help };
 QString commandButton(Command command);
 

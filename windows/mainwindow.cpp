@@ -8,8 +8,10 @@
 #include "lineshape.h"
 #include "lotpicker.h"
 #include "optiongroup.h"
+#include "palettelayout.h"
 #include "pixelart.h"
 #include "pixelarticonengine.h"
+#include "policyfigures.h"
 #include "secondarywindow.h"
 #include "settingsdialog.h"
 #include "spokennotice.h"
@@ -111,10 +113,8 @@ void MainWindow::buildPalette()
 {
     for (const BuildingKind &kind : kCatalogue) {
         const int n = kind.number;
-        const QRect geometry = n <= 18
-            ? twips(n % 2 ? 120 : 720, 120 + 600 * ((n - 1) / 2), 495, 495)
-            : twips(1320 + 600 * ((n - 19) / 2), n % 2 ? 4320 : 4920, 495, 495);
-        QPushButton *button = Controls::addButton(this, ControlNames::kindButton(n), QString(), geometry);
+        QPushButton *button =
+            Controls::addButton(this, ControlNames::kindButton(n), QString(), PaletteLayout::kindButton(n));
         button->setIcon(QIcon(new PixelArtIconEngine(PixelArt::tile(n))));
         button->setIconSize(QSize(32, 32));
         button->setToolTip(fromUtf8(kind.toolTip));
@@ -274,9 +274,13 @@ void MainWindow::reportStalledTown()
         m_stalledMessage->raise();
         return;
     }
+    QStringList figures;
+    for (const PolicyFigure &figure : kPolicyFigures)
+        figures << fromUtf8(figure.caption);
     auto *box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
                                 QStringLiteral("数字が大きすぎて、街の計算を続けられません。\n"
-                                               "「基本設定」で消費税・交通・教育を小さな数字にしてください。"),
+                                               "「基本設定」で%1を小さな数字にしてください。")
+                                    .arg(figures.join(QStringLiteral("・"))),
                                 QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("stalledMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);

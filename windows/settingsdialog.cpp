@@ -18,13 +18,31 @@
 
 namespace {
 
-QLineEdit *addFigure(QWidget *parent, int number, QRect geometry)
+// The grid: a row for each policy figure, then the gross domestic product
+// and the population, each row 480 twips below the one before.
+constexpr int kRowHeight = 480;
+constexpr int kRows = kPolicyFigureCount + 2;
+constexpr int kWidth = 4800;
+constexpr int kButtonsTop = kRows * kRowHeight + 240;
+constexpr int kHeight = kButtonsTop + 735;
+
+constexpr int rowTop(int row)
+{
+    return 120 + row * kRowHeight;
+}
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLineEdit *addFigure(QWidget *parent, int number, const PolicyFigure &figure, QRect geometry)
 {
     LineEditAccessible::install();
-    auto *figure = new QLineEdit(QStringLiteral("10"), parent);
-    figure->setObjectName(QStringLiteral("Text%1").arg(number));
-    figure->setGeometry(geometry);
-    return figure;
+    auto *box = new QLineEdit(fromUtf8(figure.start), parent);
+    box->setObjectName(QStringLiteral("Text%1").arg(number));
+    box->setGeometry(geometry);
+    return box;
 }
 
 } // namespace
@@ -34,50 +52,50 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     , m_town(town)
 {
     SecondaryWindow::setUp(*this, QString::fromLatin1(ControlNames::kSettingsDialog), QStringLiteral("基本設定"),
-                           twipsSize(4800, 3375));
+                           twipsSize(kWidth, kHeight));
 
-    QLabel *taxCaption = Controls::addLabel(this, 1, QStringLiteral("消費税"), twips(120, 120, 615, 255));
-    m_tax = addFigure(this, 1, twips(840, 120, 735, 270));
-    Controls::addLabel(this, 2, QStringLiteral("%　　※半角の数字で入力してください。"),
-             twips(1680, 240, 3135, 255));
-    QLabel *transportCaption = Controls::addLabel(this, 3, QStringLiteral("交通"), twips(240, 600, 375, 255));
-    m_transport = addFigure(this, 2, twips(840, 600, 735, 270));
-    Controls::addLabel(this, 4, QStringLiteral("$  　※半角の数字で入力してください。"),
-             twips(1680, 720, 3015, 255));
-    QLabel *educationCaption = Controls::addLabel(this, 5, QStringLiteral("教育"), twips(240, 1080, 375, 255));
-    m_education = addFigure(this, 3, twips(840, 1080, 735, 270));
-    Controls::addLabel(this, 6, QStringLiteral("$    ※半角の数字で入力してください。"),
-             twips(1680, 1200, 3015, 255));
-    Controls::addLabel(this, 7, QStringLiteral("GNP"), twips(240, 1560, 375, 255));
-    m_grossDomesticProduct = Controls::addLabel(this, 8, QString(), twips(840, 1560, 3495, 255));
-    Controls::addLabel(this, 9, QStringLiteral("人口"), twips(240, 2040, 375, 255));
-    m_population = Controls::addLabel(this, 10, QString(), twips(840, 2040, 3615, 255));
-
-    // Each caption labels its figure, so assistive technology names the field after it.
-    taxCaption->setBuddy(m_tax);
-    transportCaption->setBuddy(m_transport);
-    educationCaption->setBuddy(m_education);
+    // Each figure's row: its caption, its box, and its unit with the note
+    // beside the box. The caption labels the box, so assistive technology
+    // names the figure after it.
+    int label = 0;
+    for (int row = 0; row < kPolicyFigureCount; ++row) {
+        const PolicyFigure &figure = kPolicyFigures[static_cast<std::size_t>(row)];
+        const PolicyRowLayout &layout = figure.layout;
+        QLabel *caption = Controls::addLabel(this, ++label, fromUtf8(figure.caption),
+                                             twips(layout.captionLeft, rowTop(row), layout.captionWidth, 255));
+        QLineEdit *box = addFigure(this, row + 1, figure, twips(840, rowTop(row), 735, 270));
+        Controls::addLabel(this, ++label, fromUtf8(figure.unit) + QStringLiteral("※半角の数字で入力してください。"),
+                           twips(1680, rowTop(row) + 120, layout.unitWidth, 255));
+        caption->setBuddy(box);
+        connect(box, &QLineEdit::textChanged, this, &SettingsDialog::describe);
+        m_figures[static_cast<std::size_t>(row)] = box;
+    }
+    Controls::addLabel(this, ++label, QStringLiteral("GNP"), twips(240, rowTop(kPolicyFigureCount), 375, 255));
+    m_grossDomesticProduct =
+        Controls::addLabel(this, ++label, QString(), twips(840, rowTop(kPolicyFigureCount), 3495, 255));
+    Controls::addLabel(this, ++label, QStringLiteral("人口"), twips(240, rowTop(kPolicyFigureCount + 1), 375, 255));
+    m_population = Controls::addLabel(this, ++label, QString(), twips(840, rowTop(kPolicyFigureCount + 1), 3615, 255));
 
     // Neither button is a default or cancel button.
-    QPushButton *ok = Controls::addButton(this, 1, QStringLiteral("OK"), twips(1320, 2640, 1095, 615));
-    QPushButton *cancel = Controls::addButton(this, 2, QStringLiteral("キャンセル"), twips(3000, 2640, 1095, 615));
+    QPushButton *ok = Controls::addButton(this, 1, QStringLiteral("OK"), twips(1320, kButtonsTop, 1095, 615));
+    QPushButton *cancel =
+        Controls::addButton(this, 2, QStringLiteral("キャンセル"), twips(3000, kButtonsTop, 1095, 615));
     connect(ok, &QPushButton::clicked, this, &SettingsDialog::apply);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    // The grid: one column rule and five row rules, which run past the right edge.
-    addLineShape(this, QStringLiteral("Line1"), twips(720, 0, 15, 3360));
-    const int rows[] = {480, 960, 1440, 1920, 2400};
-    for (int i = 0; i < 5; ++i)
-        addLineShape(this, QStringLiteral("Line%1").arg(i + 2), twips(120, rows[i], 4800, 15));
+    // One column rule and a rule under each row, which run past the right edge.
+    addLineShape(this, QStringLiteral("Line1"), twips(720, 0, 15, kHeight - 15));
+    for (int row = 0; row < kRows; ++row)
+        addLineShape(this, QStringLiteral("Line%1").arg(row + 2), twips(120, (row + 1) * kRowHeight, kWidth, 15));
 
     m_summary = new SpokenSummary(this);
-    for (QLineEdit *figure : {m_tax, m_transport, m_education})
-        connect(figure, &QLineEdit::textChanged, this, &SettingsDialog::describe);
 
-    setTabOrder(ok, m_tax);
-    setTabOrder(m_tax, m_transport);
-    setTabOrder(m_transport, m_education);
-    setTabOrder(m_education, cancel);
+    QWidget *previous = ok;
+    for (QLineEdit *box : m_figures) {
+        setTabOrder(previous, box);
+        previous = box;
+    }
+    setTabOrder(previous, cancel);
     ok->setFocus();
 }
 
@@ -97,33 +115,31 @@ void SettingsDialog::refreshOverview()
 void SettingsDialog::describe()
 {
     // As the window opens or comes back: every row, caption and figure.
-    m_summary->say(QStringLiteral("消費税 %1、交通 %2、教育 %3、GNP %4、人口 %5")
-                       .arg(m_tax->text(), m_transport->text(), m_education->text(),
-                            m_grossDomesticProduct->text(), m_population->text()));
+    QStringList rows;
+    for (std::size_t i = 0; i < m_figures.size(); ++i)
+        rows << fromUtf8(kPolicyFigures[i].caption) + QLatin1Char(' ') + m_figures[i]->text();
+    rows << QStringLiteral("GNP ") + m_grossDomesticProduct->text() << QStringLiteral("人口 ") + m_population->text();
+    m_summary->say(rows.join(QStringLiteral("、")));
 }
 
 void SettingsDialog::apply()
 {
+    PolicyFigures typed;
+    for (std::size_t i = 0; i < m_figures.size(); ++i)
+        typed.texts[i] = m_figures[i]->text().toStdString();
     try {
-        applyPolicy(m_town, {m_tax->text().toStdString(), m_transport->text().toStdString(),
-                             m_education->text().toStdString()});
+        applyPolicy(m_town, typed);
     } catch (const FieldError &error) {
         // Nothing has changed; the player corrects the figure and tries again.
-        QLineEdit *figure = m_tax;
-        QString name = QStringLiteral("消費税");
-        if (error.field() == Fields::transportSpending) {
-            figure = m_transport;
-            name = QStringLiteral("交通");
-        } else if (error.field() == Fields::educationSpending) {
-            figure = m_education;
-            name = QStringLiteral("教育");
-        }
+        const PolicyFigure *figure = error.field() ? policyFigureIn(*error.field()) : nullptr;
+        const std::size_t row = figure ? static_cast<std::size_t>(figure - kPolicyFigures.data()) : 0;
+        const QString name = fromUtf8(kPolicyFigures[row].caption);
         const QString message = error.reason() == FieldError::Reason::OutOfRange
             ? QStringLiteral("%1の値が大きすぎて計算できません。\n"
                              "半角の数字で、もっと小さな値を入力してください。").arg(name)
             : QStringLiteral("%1の値を数字として読めません。\n"
                              "半角の数字で入力してください。").arg(name);
-        refuse(figure, message);
+        refuse(m_figures[row], message);
         return;
     }
     close();

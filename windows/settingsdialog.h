@@ -1,6 +1,10 @@
 #pragma once
 
+#include "policyfigures.h"
+
 #include <QWidget>
+
+#include <array>
 
 class QLabel;
 class QLineEdit;
@@ -9,9 +13,10 @@ class QPushButton;
 class SpokenSummary;
 class TownState;
 
-// The window "基本設定" where the player types the consumption tax, the
-// transport spending and the education spending, and sees the gross domestic
-// product and the population as they stood when the window was opened.
+// The window "基本設定" where the player types the policy figures (the
+// consumption tax, the transport spending and the education spending), one
+// row each, and sees the gross domestic product and the population as they
+// stood when the window was opened.
 class SettingsDialog : public QWidget {
     Q_OBJECT
 
@@ -27,9 +32,8 @@ private:
     void refuse(QLineEdit *figure, const QString &message);
 
     TownState &m_town;
-    QLineEdit *m_tax = nullptr;
-    QLineEdit *m_transport = nullptr;
-    QLineEdit *m_education = nullptr;
+    // The boxes of the figures, in the order of kPolicyFigures.
+    std::array<QLineEdit *, kPolicyFigureCount> m_figures{};
     QLabel *m_grossDomesticProduct = nullptr;
     QLabel *m_population = nullptr;
     SpokenSummary *m_summary = nullptr;

@@ -7,22 +7,28 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const auto parts = Fuzz::texts(data, size, 4);
+    // A text for each figure, then the population.
+    constexpr auto kFigures = kPolicyFigures.size();
+    const auto parts = Fuzz::texts(data, size, kFigures + 1);
     TownState town;
-    if (!parts[3].empty())
-        town.setText(Fields::population, parts[3]);
+    if (!parts[kFigures].empty())
+        town.setText(Fields::population, parts[kFigures]);
     const TownState before = town;
 
+    PolicyFigures typed;
+    for (std::size_t i = 0; i < kFigures; ++i)
+        typed.texts[i] = parts[i];
     try {
-        applyPolicy(town, {parts[0], parts[1], parts[2]});
+        applyPolicy(town, typed);
     } catch (const FieldError &) {
         if (!Fuzz::sameFields(before, town))
             Fuzz::fail("refused figures changed the town");
         return 0;
     }
-    if (town.text(Fields::consumptionTax) != parts[0] || town.text(Fields::transportSpending) != parts[1]
-        || town.text(Fields::educationSpending) != parts[2])
-        Fuzz::fail("accepted figures were not copied as typed");
+    for (std::size_t i = 0; i < kFigures; ++i) {
+        if (town.text(kPolicyFigures[i].field) != parts[i])
+            Fuzz::fail("accepted figures were not copied as typed");
+    }
     Fuzz::requireNumbersKept(before, town);
 
     // Accepted figures must never stop the accounts from reading them.

@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSet>
+#include <QTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void isAFixedDialogWithItsExactTitle();
     void kindButtonsShowPicturesAndTheirTips_data();
     void kindButtonsShowPicturesAndTheirTips();
+    void everyKindStandsInThePaletteUnderItsOwnName();
     void figuresAndCommandsStandWhereDesigned_data();
     void figuresAndCommandsStandWhereDesigned();
     void lotsFormTheDiamond_data();
@@ -133,6 +136,30 @@ void TestMainWindow::kindButtonsShowPicturesAndTheirTips()
              expected.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
+// Whatever the catalogue holds, each kind's button stands in the window, left
+// of the divider, clear of the town and of every other button, and no kind,
+// however many there are, takes a command's name.
+void TestMainWindow::everyKindStandsInThePaletteUnderItsOwnName()
+{
+    const int divider = child<QWidget>(m_window.get(), QStringLiteral("Line1"))->x();
+    QList<QRect> taken{m_window->townView()->geometry()};
+    for (const BuildingKind &kind : kCatalogue) {
+        const QRect place = kindButton(kind.number)->geometry();
+        const QByteArray which = "kind " + QByteArray::number(kind.number);
+        QVERIFY2(m_window->rect().contains(place) && place.right() < divider, which);
+        for (const QRect &other : std::as_const(taken))
+            QVERIFY2(!place.intersects(other), which);
+        taken << place;
+    }
+    QSet<QString> names{QStringLiteral("Command31"), QStringLiteral("Command32"), QStringLiteral("Command33"),
+                        QStringLiteral("Command34")};
+    for (int kind = 1; kind <= kKindCount + 10; ++kind) {
+        const QString name = ControlNames::kindButton(kind);
+        QVERIFY2(!names.contains(name), qPrintable(name));
+        names << name;
+    }
+}
+
 void TestMainWindow::figuresAndCommandsStandWhereDesigned_data()
 {
     QTest::addColumn<QString>("name");
@@ -144,8 +171,6 @@ void TestMainWindow::figuresAndCommandsStandWhereDesigned_data()
     auto row = [](const QString &name, int l, int t, int w, int h, const QString &caption, QColor colour) {
         QTest::newRow(qPrintable(name)) << name << QRect(l / 15, t / 15, w / 15, h / 15) << caption << colour;
     };
-    using ControlNames::Command;
-    using ControlNames::commandButton;
     // Row numbers along the upper-right edge, column numbers along the upper-left one.
     row("Label1", 3480, 960, 135, 255, QStringLiteral("1"), window);
     row("Label5", 4440, 1920, 135, 255, QStringLiteral("5"), window);
@@ -160,10 +185,11 @@ void TestMainWindow::figuresAndCommandsStandWhereDesigned_data()
     row("Frame1", 5400, 1680, 1215, 1335, QStringLiteral("時間"), window);
     row("Option1", 120, 360, 975, 255, QStringLiteral("ストップ"), window);
     row("Option2", 120, 840, 975, 255, QStringLiteral("スタート"), window);
-    row(commandButton(Command::Settings), 6720, 2520, 1215, 375, QStringLiteral("基本設定"), QColor());
-    row(commandButton(Command::LandPrice), 5280, 3240, 2535, 615, QStringLiteral("地価"), QColor());
-    row(commandButton(Command::End), 5280, 3960, 2535, 615, QStringLiteral("終了"), QColor());
-    row(commandButton(Command::Help), 5280, 4680, 2535, 615, QStringLiteral("ヘルプ"), QColor());
+    // The commands keep their names whatever the number of kinds.
+    row("Command32", 6720, 2520, 1215, 375, QStringLiteral("基本設定"), QColor());
+    row("Command31", 5280, 3240, 2535, 615, QStringLiteral("地価"), QColor());
+    row("Command33", 5280, 3960, 2535, 615, QStringLiteral("終了"), QColor());
+    row("Command34", 5280, 4680, 2535, 615, QStringLiteral("ヘルプ"), QColor());
     row("Line1", 5040, 0, 15, 7680, QString(), QColor());
 }
 
@@ -336,6 +362,13 @@ void TestMainWindow::optionsStopAndRestartTheClock()
 {
     auto *stop = child<QRadioButton>(m_window.get(), QStringLiteral("Option1"));
     auto *start = child<QRadioButton>(m_window.get(), QStringLiteral("Option2"));
+    // "スタート" while time runs keeps each timer's countdown: pressed again
+    // and again, it must not put off the upkeep.
+    QTest::qSleep(50);
+    QTest::mouseClick(start, Qt::LeftButton);
+    for (const QTimer *timer : m_window->clock().findChildren<QTimer *>())
+        QVERIFY2(timer->remainingTime() <= timer->interval() - 25, qPrintable(timer->objectName()));
+
     QTest::mouseClick(stop, Qt::LeftButton);
     QCOMPARE(m_window->clock().periods(), kStoppedPeriods);
     QVERIFY(stop->isChecked() && !start->isChecked());
