@@ -2,11 +2,19 @@
 # down to the characters of the program's string literals
 # (tools/fontgen/makegamefont.py), so a new caption is in it by the next build.
 #
-# The characters are listed as part of archiving each game library, from the
-# sources of them all: whatever literal reaches the program is in a unit of
-# some library, and a changed unit archives its library again. A list is
-# rewritten only when its characters change, and only then is the font cut
-# again and embedded anew, so an ordinary edit costs no font work at all.
+# How a character reaches the font:
+# - One list, font/characters.txt, holds the characters of the string
+#   literals of every game source. One command writes it,
+#   `makegamefont.py --characters`, and leaves it untouched unless they changed.
+# - The command runs within a step that an edit of a game source runs anyway,
+#   so that an edit costs no step of its own: archiving a game library, or,
+#   for the program's own units, which no library archives, a step beside
+#   their compiling. Each run reads every game source: a header of one folder
+#   may reach the program only through the units of another.
+# - A run that rewrites the list touches a mark of its own,
+#   font/changed/<target>, which is what the build tool follows: the font is
+#   cut again, and embedded anew, only when a mark is newer than the font. An
+#   edit that brings no new character costs no font work at all.
 
 if(NOT KESTAVINE_WINDOWS)
     # The engine alone shows no text.
@@ -33,67 +41,75 @@ endif()
 
 set(KESTAVINE_FONT_CUTTER ${PROJECT_SOURCE_DIR}/tools/fontgen/makegamefont.py)
 set(KESTAVINE_FONT_DIR ${PROJECT_BINARY_DIR}/font)
+set(KESTAVINE_FONT_CHARACTERS ${KESTAVINE_FONT_DIR}/characters.txt)
 
-# Lists the characters of the game's string literals into font/<target>.txt:
-# for a library each time it is archived, for the program when its own
-# sources change. Call it where the target is made.
+# The command that lists the characters, run in the given target's step. The
+# game's sources are known only once every target is made; kestavine_gamefont
+# holds them.
+function(kestavine_font_listing target out)
+    set(${out}
+        ${KESTAVINE_PYTHON} ${KESTAVINE_FONT_CUTTER} --characters ${KESTAVINE_FONT_CHARACTERS}
+        --mark ${KESTAVINE_FONT_DIR}/changed/${target}
+        "$<TARGET_PROPERTY:kestavine_gamefont,KESTAVINE_GAME_SOURCES>"
+        PARENT_SCOPE)
+endfunction()
+
+# Adds the target's sources to the game's, whose characters go into the font,
+# and, for a library, lists them as it is archived. Call it where the target
+# is made.
 function(kestavine_list_font_characters target)
     get_target_property(sources ${target} SOURCES)
     list(TRANSFORM sources PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
-    set_property(GLOBAL APPEND PROPERTY KESTAVINE_FONT_SOURCES ${sources})
+    set_property(GLOBAL APPEND PROPERTY KESTAVINE_GAME_SOURCES ${sources})
+    set_property(GLOBAL APPEND PROPERTY KESTAVINE_FONT_TARGETS ${target})
     get_target_property(type ${target} TYPE)
     if(NOT type STREQUAL "STATIC_LIBRARY")
-        # The program's own units, which no library archives: listed by a
-        # step of their own (kestavine_add_game_font).
-        set_property(GLOBAL APPEND PROPERTY KESTAVINE_FONT_PROGRAM_SOURCES ${sources})
+        # Listed by a step of their own (kestavine_add_game_font).
+        set_property(GLOBAL APPEND PROPERTY KESTAVINE_PROGRAM_SOURCES ${sources})
         return()
     endif()
-    set(list ${KESTAVINE_FONT_DIR}/${target}.txt)
-    set_property(GLOBAL APPEND PROPERTY KESTAVINE_FONT_LISTS ${list})
-    set_property(GLOBAL APPEND PROPERTY KESTAVINE_FONT_LIBRARIES ${target})
-    # Every library reads every game source: a header of one folder may
-    # reach the program only through the units of another.
+    kestavine_font_listing(${target} listing)
     add_custom_command(TARGET ${target} PRE_LINK
-        COMMAND ${KESTAVINE_PYTHON} ${KESTAVINE_FONT_CUTTER} --characters ${list} @${KESTAVINE_FONT_DIR}/sources.txt
-        BYPRODUCTS ${list}
-        VERBATIM)
+        COMMAND ${listing}
+        BYPRODUCTS ${KESTAVINE_FONT_DIR}/changed/${target}
+        COMMAND_EXPAND_LISTS VERBATIM)
+    set_property(GLOBAL APPEND PROPERTY KESTAVINE_FONT_LIBRARIES ${target})
 endfunction()
 
 # Makes kestavine_gamefont, which embeds the font, for the programs that show
 # the game's windows; no library links it, since the font follows them all.
-# Call it once every target has listed its characters.
+# Call it once every target has added its sources.
 function(kestavine_add_game_font)
-    get_property(sources GLOBAL PROPERTY KESTAVINE_FONT_SOURCES)
-    list(JOIN sources "\n" lines)
-    # Written only when the sources change, which only a configure notices.
-    file(CONFIGURE OUTPUT ${KESTAVINE_FONT_DIR}/sources.txt CONTENT "${lines}\n" @ONLY)
+    add_library(kestavine_gamefont STATIC)
+    get_property(sources GLOBAL PROPERTY KESTAVINE_GAME_SOURCES)
+    set_property(TARGET kestavine_gamefont PROPERTY KESTAVINE_GAME_SOURCES ${sources})
 
-    get_property(program_sources GLOBAL PROPERTY KESTAVINE_FONT_PROGRAM_SOURCES)
-    set(program_list ${KESTAVINE_FONT_DIR}/program.txt)
+    get_property(program_sources GLOBAL PROPERTY KESTAVINE_PROGRAM_SOURCES)
+    kestavine_font_listing(kestavine listing)
+    set(listed ${KESTAVINE_FONT_DIR}/program.listed)
     add_custom_command(
-        OUTPUT ${program_list}.stamp
-        BYPRODUCTS ${program_list}
-        COMMAND ${KESTAVINE_PYTHON} ${KESTAVINE_FONT_CUTTER} --characters ${program_list} ${program_sources}
-        COMMAND ${CMAKE_COMMAND} -E touch ${program_list}.stamp
+        OUTPUT ${listed}
+        BYPRODUCTS ${KESTAVINE_FONT_DIR}/changed/kestavine
+        COMMAND ${listing}
+        COMMAND ${CMAKE_COMMAND} -E touch ${listed}
         DEPENDS ${KESTAVINE_FONT_CUTTER} ${program_sources}
-        VERBATIM)
-    # Every list is written before the font is cut; Makefiles need the
-    # order said between targets, Ninja follows the files.
+        COMMAND_EXPAND_LISTS VERBATIM)
+    # Every run is over before the font is cut; Makefiles need the order
+    # said between targets, Ninja follows the files.
     get_property(libraries GLOBAL PROPERTY KESTAVINE_FONT_LIBRARIES)
-    add_custom_target(kestavine_font_characters DEPENDS ${program_list}.stamp)
+    add_custom_target(kestavine_font_characters DEPENDS ${listed})
     add_dependencies(kestavine_font_characters ${libraries})
 
-    get_property(lists GLOBAL PROPERTY KESTAVINE_FONT_LISTS)
-    list(APPEND lists ${program_list})
+    get_property(targets GLOBAL PROPERTY KESTAVINE_FONT_TARGETS)
+    list(TRANSFORM targets PREPEND ${KESTAVINE_FONT_DIR}/changed/ OUTPUT_VARIABLE marks)
     set(font ${KESTAVINE_FONT_DIR}/KestavineGothic-Regular.otf)
     add_custom_command(
         OUTPUT ${font}
-        COMMAND ${KESTAVINE_PYTHON} ${KESTAVINE_FONT_CUTTER} ${KESTAVINE_CJK_FONT} ${font} ${lists}
-        DEPENDS ${KESTAVINE_FONT_CUTTER} ${KESTAVINE_CJK_FONT} ${lists}
+        COMMAND ${KESTAVINE_PYTHON} ${KESTAVINE_FONT_CUTTER} ${KESTAVINE_CJK_FONT} ${font} ${KESTAVINE_FONT_CHARACTERS}
+        DEPENDS ${KESTAVINE_FONT_CUTTER} ${KESTAVINE_CJK_FONT} ${marks}
         COMMENT "Making the game's font"
         VERBATIM)
     set_source_files_properties(${font} PROPERTIES QT_RESOURCE_ALIAS font/KestavineGothic-Regular.otf)
-    add_library(kestavine_gamefont STATIC)
     qt_add_resources(kestavine_gamefont kestavine_font
         PREFIX /
         FILES ${font}

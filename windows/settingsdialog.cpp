@@ -31,6 +31,37 @@ constexpr int rowTop(int row)
     return 120 + row * kRowHeight;
 }
 
+// The controls keep the names they were designed with, whatever the number
+// of figures: the design's three figure rows hold Label1 to Label6 and Text1
+// to Text3, the two rows below them Label7 to Label10, and the rules under
+// those five rows Line2 to Line6 (its Text4 was a working field). A later
+// figure's controls are numbered on after the design's last.
+constexpr int kDesignedFigures = 3;
+constexpr int kLastDesignedLabel = 10;
+constexpr int kLastDesignedText = 4;
+constexpr int kLastDesignedLine = 6;
+
+constexpr int captionNumber(int row)
+{
+    return row < kDesignedFigures ? 2 * row + 1 : kLastDesignedLabel + 1 + 2 * (row - kDesignedFigures);
+}
+
+constexpr int boxNumber(int row)
+{
+    return row < kDesignedFigures ? row + 1 : kLastDesignedText + 1 + (row - kDesignedFigures);
+}
+
+// The first of the four labels of the gross domestic product's and the population's rows.
+constexpr int kShownRowsLabel = 2 * kDesignedFigures + 1;
+
+// The rule under a row of the grid, the figures' rows first.
+constexpr int ruleNumber(int row)
+{
+    if (row >= kPolicyFigureCount)
+        return 2 + kDesignedFigures + (row - kPolicyFigureCount);
+    return row < kDesignedFigures ? row + 2 : kLastDesignedLine + 1 + (row - kDesignedFigures);
+}
+
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -57,24 +88,25 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     // Each figure's row: its caption, its box, and its unit with the note
     // beside the box. The caption labels the box, so assistive technology
     // names the figure after it.
-    int label = 0;
     for (int row = 0; row < kPolicyFigureCount; ++row) {
         const PolicyFigure &figure = kPolicyFigures[static_cast<std::size_t>(row)];
         const PolicyRowLayout &layout = figure.layout;
-        QLabel *caption = Controls::addLabel(this, ++label, fromUtf8(figure.caption),
+        QLabel *caption = Controls::addLabel(this, captionNumber(row), fromUtf8(figure.caption),
                                              twips(layout.captionLeft, rowTop(row), layout.captionWidth, 255));
-        QLineEdit *box = addFigure(this, row + 1, figure, twips(840, rowTop(row), 735, 270));
-        Controls::addLabel(this, ++label, fromUtf8(figure.unit) + QStringLiteral("※半角の数字で入力してください。"),
+        QLineEdit *box = addFigure(this, boxNumber(row), figure, twips(840, rowTop(row), 735, 270));
+        Controls::addLabel(this, captionNumber(row) + 1,
+                           fromUtf8(figure.unit) + QStringLiteral("※半角の数字で入力してください。"),
                            twips(1680, rowTop(row) + 120, layout.unitWidth, 255));
         caption->setBuddy(box);
         connect(box, &QLineEdit::textChanged, this, &SettingsDialog::describe);
         m_figures[static_cast<std::size_t>(row)] = box;
     }
-    Controls::addLabel(this, ++label, QStringLiteral("GNP"), twips(240, rowTop(kPolicyFigureCount), 375, 255));
+    const int shown = kPolicyFigureCount;
+    Controls::addLabel(this, kShownRowsLabel, QStringLiteral("GNP"), twips(240, rowTop(shown), 375, 255));
     m_grossDomesticProduct =
-        Controls::addLabel(this, ++label, QString(), twips(840, rowTop(kPolicyFigureCount), 3495, 255));
-    Controls::addLabel(this, ++label, QStringLiteral("人口"), twips(240, rowTop(kPolicyFigureCount + 1), 375, 255));
-    m_population = Controls::addLabel(this, ++label, QString(), twips(840, rowTop(kPolicyFigureCount + 1), 3615, 255));
+        Controls::addLabel(this, kShownRowsLabel + 1, QString(), twips(840, rowTop(shown), 3495, 255));
+    Controls::addLabel(this, kShownRowsLabel + 2, QStringLiteral("人口"), twips(240, rowTop(shown + 1), 375, 255));
+    m_population = Controls::addLabel(this, kShownRowsLabel + 3, QString(), twips(840, rowTop(shown + 1), 3615, 255));
 
     // Neither button is a default or cancel button.
     QPushButton *ok = Controls::addButton(this, 1, QStringLiteral("OK"), twips(1320, kButtonsTop, 1095, 615));
@@ -86,7 +118,8 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     // One column rule and a rule under each row, which run past the right edge.
     addLineShape(this, QStringLiteral("Line1"), twips(720, 0, 15, kHeight - 15));
     for (int row = 0; row < kRows; ++row)
-        addLineShape(this, QStringLiteral("Line%1").arg(row + 2), twips(120, (row + 1) * kRowHeight, kWidth, 15));
+        addLineShape(this, QStringLiteral("Line%1").arg(ruleNumber(row)),
+                     twips(120, (row + 1) * kRowHeight, kWidth, 15));
 
     m_summary = new SpokenSummary(this);
 

@@ -1,15 +1,16 @@
 #!/usr/bin/python3
 """Makes the game's font from Noto Sans CJK JP, in two steps.
 
-    makegamefont.py --characters LIST CPP_FILE...|@FILE_LIST
+    makegamefont.py --characters LIST [--mark MARK] CPP_FILE...
     makegamefont.py SOURCE_FONT OUTPUT_FONT LIST...
 
-The first writes the characters of the string literals of the C++ files (or
-of those named one a line in FILE_LIST) to LIST, one line, and leaves LIST
-untouched when they are the ones it holds
+The first writes the characters of the string literals of the C++ files to
+LIST, one line, and leaves LIST untouched when they are the ones it holds
 already, so that the build cuts the font again only when the characters
-change. The second cuts the font, keeping the glyphs of every character of
-the lists, of printable ASCII and of the full-width digits. Drops the language systems:
+change; when it does write LIST (or MARK is missing), it touches MARK, the
+file the build follows. The second cuts the font, keeping the glyphs of every
+character of the lists, of printable ASCII and of the full-width digits. Drops
+the language systems:
 HarfBuzz takes its language from LC_CTYPE, and the source face's `locl`
 lookups for Chinese or Korean would then draw those forms of the game's
 Japanese text. Every locale gets the forms of the default language systems,
@@ -18,6 +19,7 @@ no installed font of the same name stands in for it. The same source font and
 fontTools give the same bytes.
 """
 
+import os
 import pathlib
 import sys
 import unicodedata
@@ -80,17 +82,23 @@ def literal_characters(code):
     return {c for c in characters if not unicodedata.category(c).startswith("C")}
 
 
-def write_characters(list_path, cpp_files):
-    if len(cpp_files) == 1 and cpp_files[0].startswith("@"):
-        cpp_files = pathlib.Path(cpp_files[0][1:]).read_text(encoding="utf-8").split()
+def write_characters(list_path, cpp_files, mark_path=None):
     characters = set()
     for path in cpp_files:
         characters |= literal_characters(pathlib.Path(path).read_text(encoding="utf-8"))
     text = "".join(sorted(characters)) + "\n"
     target = pathlib.Path(list_path)
-    if not target.exists() or target.read_text(encoding="utf-8") != text:
+    changed = not target.exists() or target.read_text(encoding="utf-8") != text
+    if changed:
         target.parent.mkdir(parents=True, exist_ok=True)
-        target.write_text(text, encoding="utf-8")
+        # Whole or not at all: the steps of several libraries may list at once.
+        part = target.with_name(f"{target.name}.{os.getpid()}.part")
+        part.write_text(text, encoding="utf-8")
+        os.replace(part, target)
+    if mark_path and (changed or not os.path.exists(mark_path)):
+        mark = pathlib.Path(mark_path)
+        mark.parent.mkdir(parents=True, exist_ok=True)
+        mark.touch()
 
 
 def shown_characters(list_paths):
@@ -152,10 +160,14 @@ def rename(font):
 
 def main(arguments):
     if len(arguments) >= 2 and arguments[0] == "--characters":
-        write_characters(arguments[1], arguments[2:])
+        mark = None
+        sources = arguments[2:]
+        if len(sources) >= 2 and sources[0] == "--mark":
+            mark, sources = sources[1], sources[2:]
+        write_characters(arguments[1], sources, mark)
         return
     if len(arguments) < 3 or arguments[0].startswith("-"):
-        sys.exit("usage: makegamefont.py --characters LIST CPP_FILE...\n"
+        sys.exit("usage: makegamefont.py --characters LIST [--mark MARK] CPP_FILE...\n"
                  "       makegamefont.py SOURCE_FONT OUTPUT_FONT LIST...")
     from fontTools import subset
 
