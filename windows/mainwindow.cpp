@@ -1,15 +1,18 @@
 #include "mainwindow.h"
 
+#include "arrownavigation.h"
 #include "catalogue.h"
 #include "controlnames.h"
 #include "controls.h"
 #include "framecentring.h"
 #include "landpricewindow.h"
 #include "lineshape.h"
+#include "lotnames.h"
 #include "lotpicker.h"
 #include "optiongroup.h"
 #include "pixelart.h"
 #include "pixelarticonengine.h"
+#include "screenreaderkeys.h"
 #include "secondarywindow.h"
 #include "settingsdialog.h"
 #include "spokennotice.h"
@@ -22,9 +25,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -59,6 +64,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
     WindowFrame::makeFixedDialog(*this, twipsSize(8130, 5625));
+    ScreenReaderKeys::install();
     setObjectName(QString::fromLatin1(ControlNames::kMainWindow));
     setWindowTitle(QStringLiteral("VELDORAKS   kestavine    "));
     QPalette colours = palette();
@@ -123,6 +129,8 @@ void MainWindow::buildPalette()
         // a screen reader may drop a description too like the name.
         button->setAccessibleDescription(fromUtf8(shownPrice(kind)));
         connect(button, &QPushButton::clicked, this, [this, n] { openLotPicker(n); });
+        // The arrows go across the palette before the button takes them.
+        button->installEventFilter(this);
         if (n > 1)
             setTabOrder(m_kindButtons[static_cast<std::size_t>(n - 2)], button);
         m_kindButtons[static_cast<std::size_t>(n - 1)] = button;
@@ -248,8 +256,10 @@ void MainWindow::openLandPriceWindow()
 
 void MainWindow::openSettingsDialog()
 {
-    if (!m_settingsDialog)
+    if (!m_settingsDialog) {
         m_settingsDialog = new SettingsDialog(m_town);
+        connect(m_settingsDialog, &SettingsDialog::applied, this, &MainWindow::sayOnceActive);
+    }
     m_settingsDialog->refreshOverview();
     SecondaryWindow::present(*m_settingsDialog);
 }
@@ -258,7 +268,8 @@ void MainWindow::showAbout()
 {
     // Modal, but shown without a nested event loop: nothing waits on the answer.
     auto *box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
-                                QStringLiteral("kestavine  制作: VELDORAKS"), QMessageBox::Ok, this);
+                                QStringLiteral("kestavine  制作: VELDORAKS\n\n") + KeyMap::help(),
+                                QMessageBox::Ok, this);
     box->setObjectName(QString::fromLatin1(ControlNames::kAboutMessage));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
@@ -301,4 +312,92 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // too also ends the program, as its last windows are gone.
     closeSecondaryWindows();
     event->accept();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress)
+        return act(KeyMap::Place::Palette, static_cast<QKeyEvent *>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // What no control took comes here, wherever the focus is.
+    if (!act(KeyMap::Place::MainWindow, event))
+        QWidget::keyPressEvent(event);
+}
+
+bool MainWindow::act(KeyMap::Place place, QKeyEvent *event)
+{
+    using KeyMap::Action;
+    const KeyMap::Binding *binding = KeyMap::find(place, *event);
+    if (!binding)
+        return false;
+    const QList<QWidget *> palette(m_kindButtons.begin(), m_kindButtons.end());
+    switch (binding->action) {
+    case Action::Arrow:
+        if (QWidget *next = ArrowNavigation::neighbour(palette, focusWidget(), event->key()))
+            next->setFocus(Qt::TabFocusReason);
+        break;
+    case Action::FirstOrLast:
+        (event->key() == Qt::Key_Home ? palette.first() : palette.last())->setFocus(Qt::TabFocusReason);
+        break;
+    case Action::Number:
+        if (const int kind = m_typedKind.type(event->key() - Qt::Key_0, kKindCount))
+            palette.at(kind - 1)->setFocus(Qt::TabFocusReason);
+        break;
+    case Action::SayFigures:
+        m_notice->say(m_status->accessibleName());
+        break;
+    case Action::SayBuiltLots:
+        m_notice->say(builtLotsAccessibleText(m_town));
+        break;
+    case Action::StopOrStart:
+        (m_clock.isRunning() ? m_stopOption : m_startOption)->click();
+        break;
+    case Action::LandPrice:
+        pressCommand(ControlNames::Command::LandPrice);
+        break;
+    case Action::Settings:
+        pressCommand(ControlNames::Command::Settings);
+        break;
+    case Action::Help:
+        pressCommand(ControlNames::Command::Help);
+        break;
+    case Action::Quit:
+        pressCommand(ControlNames::Command::End);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::pressCommand(ControlNames::Command command)
+{
+    if (auto *button = findChild<QPushButton *>(ControlNames::commandButton(command)))
+        button->click();
+}
+
+void MainWindow::sayOnceActive(const QString &text)
+{
+    if (isActiveWindow()) {
+        m_notice->say(text);
+        return;
+    }
+    // A reader speaks the window and its focused control as the window comes
+    // back, and would cut a notice said before them short.
+    m_noticeOnceActive = text;
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_noticeOnceActive.isEmpty()) {
+        // After the focus, which Qt gives once the window is active.
+        QTimer::singleShot(0, this, [this, text = std::exchange(m_noticeOnceActive, QString())] {
+            m_notice->say(text);
+        });
+    }
+    return QWidget::event(event);
 }

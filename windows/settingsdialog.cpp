@@ -126,6 +126,10 @@ void SettingsDialog::apply()
         refuse(figure, message);
         return;
     }
+    emit applied(QStringLiteral("消費税 %1、交通 %2、教育 %3")
+                     .arg(QString::fromStdString(m_town.text(Fields::consumptionTax)),
+                          QString::fromStdString(m_town.text(Fields::transportSpending)),
+                          QString::fromStdString(m_town.text(Fields::educationSpending))));
     close();
 }
 
