@@ -34,4 +34,14 @@ QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRec
     return addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry);
 }
 
+QMessageBox *addMessage(QWidget *parent, const QString &name, QMessageBox::Icon icon, const QString &title,
+                        const QString &text)
+{
+    auto *box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent);
+    box->setObjectName(name);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAccessibleDescription(text);
+    return box;
+}
+
 } // namespace Controls

@@ -267,11 +267,10 @@ void MainWindow::openSettingsDialog()
 void MainWindow::showAbout()
 {
     // Modal, but shown without a nested event loop: nothing waits on the answer.
-    auto *box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
-                                QStringLiteral("kestavine  制作: VELDORAKS\n\n") + KeyMap::help(),
-                                QMessageBox::Ok, this);
-    box->setObjectName(QString::fromLatin1(ControlNames::kAboutMessage));
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    // The maker line, then every key of the game.
+    QMessageBox *box = Controls::addMessage(this, QString::fromLatin1(ControlNames::kAboutMessage), QMessageBox::NoIcon,
+                                            QGuiApplication::applicationDisplayName(),
+                                            QStringLiteral("kestavine  制作: VELDORAKS\n\n") + KeyMap::help());
     box->setWindowModality(Qt::ApplicationModal);
     box->show();
 }
@@ -285,12 +284,10 @@ void MainWindow::reportStalledTown()
         m_stalledMessage->raise();
         return;
     }
-    auto *box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                                QStringLiteral("数字が大きすぎて、街の計算を続けられません。\n"
-                                               "「基本設定」で消費税・交通・教育を小さな数字にしてください。"),
-                                QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("stalledMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    QMessageBox *box = Controls::addMessage(this, QStringLiteral("stalledMessage"), QMessageBox::Warning,
+                                            QGuiApplication::applicationDisplayName(),
+                                            QStringLiteral("数字が大きすぎて、街の計算を続けられません。\n"
+                                                           "「基本設定」で消費税・交通・教育を小さな数字にしてください。"));
     box->setWindowModality(Qt::NonModal);
     box->show();
     m_stalledMessage = box;

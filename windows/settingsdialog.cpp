@@ -135,9 +135,8 @@ void SettingsDialog::apply()
 
 void SettingsDialog::refuse(QLineEdit *figure, const QString &message)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("refusalMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    QMessageBox *box = Controls::addMessage(this, QStringLiteral("refusalMessage"), QMessageBox::Warning,
+                                            windowTitle(), message);
     connect(box, &QMessageBox::finished, figure, [figure] {
         figure->setFocus();
         figure->selectAll();
