@@ -40,7 +40,10 @@ QMessageBox *addMessage(QWidget *parent, const QString &name, QMessageBox::Icon 
     auto *box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent);
     box->setObjectName(name);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setAccessibleDescription(text);
+    // Read with the title, once: Orca 48 reads an alert's name and
+    // description but none of its text, Orca 43 its text and any description
+    // as well, and both pass over text that the name holds.
+    box->setAccessibleName(text.startsWith(title) ? text : title + QLatin1Char(' ') + text);
     return box;
 }
 

@@ -24,8 +24,7 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
 QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRect geometry);
 
 // A message with an OK button only, gone once dismissed, which a screen
-// reader reads whole as it opens: Orca 43 reads the text shown, Orca 48 only
-// a description.
+// reader reads whole, title and text, as it opens.
 QMessageBox *addMessage(QWidget *parent, const QString &name, QMessageBox::Icon icon, const QString &title,
                         const QString &text);
 
