@@ -1,5 +1,7 @@
 #include "lineeditaccessible.h"
 
+#include "textextents.h"
+
 #include <QFontMetrics>
 #include <QLineEdit>
 
@@ -22,6 +24,7 @@ LineEditAccessible::LineEditAccessible(QLineEdit *lineEdit)
 void LineEditAccessible::install()
 {
     QAccessible::installFactory(lineEditFactory);
+    TextExtents::answerBeforeQt();
 }
 
 QLineEdit *LineEditAccessible::lineEdit() const
