@@ -168,29 +168,21 @@ void TestKeyMap::aScreenReadersKeysNeverAct()
         listening.emplace();
     kindButton(7)->setFocus();
     QWindow *window = m_window->windowHandle();
-    const QMap<QString, std::pair<int, QString>> named{
-        {QStringLiteral("KP_Enter"), {Qt::Key_Enter, QStringLiteral("\r")}},
-        {QStringLiteral("Return"), {Qt::Key_Return, QStringLiteral("\r")}},
-        {QStringLiteral("Insert"), {Qt::Key_Insert, QString()}},
-        {QStringLiteral("CapsLock"), {Qt::Key_CapsLock, QString()}},
-        {QStringLiteral("Space"), {Qt::Key_Space, QStringLiteral(" ")}},
-        {QStringLiteral("L"), {Qt::Key_L, QStringLiteral("l")}}};
-    for (QString key : keys.split(QLatin1Char(' '))) {
-        const bool press = !key.startsWith(QLatin1Char('-')), release = !key.startsWith(QLatin1Char('+'));
-        if (!press || !release)
-            key.remove(0, 1);
-        const auto [code, text] = named.value(key);
-        const Qt::KeyboardModifiers modifiers = key.startsWith(QLatin1String("KP_")) ? Qt::KeypadModifier : Qt::NoModifier;
+    const QMap<QString, int> named{{QStringLiteral("KP_Enter"), Qt::Key_Enter}, {QStringLiteral("Return"), Qt::Key_Return},
+                                   {QStringLiteral("Insert"), Qt::Key_Insert}, {QStringLiteral("CapsLock"), Qt::Key_CapsLock},
+                                   {QStringLiteral("Space"), Qt::Key_Space}, {QStringLiteral("L"), Qt::Key_L}};
+    for (const QString &key : keys.split(QLatin1Char(' '))) {
+        const QString name = key.mid(key.startsWith(QLatin1Char('+')) || key.startsWith(QLatin1Char('-')) ? 1 : 0);
+        const auto code = Qt::Key(named.value(name));
+        const Qt::KeyboardModifiers modifiers = name.startsWith(QLatin1String("KP_")) ? Qt::KeypadModifier : Qt::NoModifier;
         for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            if ((type == QEvent::KeyPress && !press) || (type == QEvent::KeyRelease && !release))
+            if (key.startsWith(QLatin1Char(type == QEvent::KeyPress ? '-' : '+')))
                 continue;
             if (reader) {
-                QCoreApplication::postEvent(window, new QKeyEvent(type, code, modifiers, text));
+                QCoreApplication::postEvent(window, new QKeyEvent(type, code, modifiers));
                 QCoreApplication::processEvents();
-            } else if (type == QEvent::KeyPress) {
-                QTest::keyPress(window, Qt::Key(code), modifiers);
             } else {
-                QTest::keyRelease(window, Qt::Key(code), modifiers);
+                QTest::sendKeyEvent(type == QEvent::KeyPress ? QTest::Press : QTest::Release, window, code, QString(), modifiers);
             }
         }
     }
