@@ -1,6 +1,5 @@
 #include "lotpicker.h"
 
-#include "arrownavigation.h"
 #include "buttonaccessible.h"
 #include "catalogue.h"
 #include "controlnames.h"
@@ -88,6 +87,8 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         previous = button;
     }
 
+    m_diamond = KeyboardGroup(m_lots);
+
     QPushButton *cancel = Controls::addButton(this, kLotCount + 1, QStringLiteral("キャンセル"),
                                               twips(2400, 2280, 975, 495));
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -162,15 +163,13 @@ bool LotPicker::act(KeyMap::Place place, QKeyEvent *event)
         return false;
     switch (binding->action) {
     case Action::Arrow:
-        if (QWidget *next = ArrowNavigation::neighbour(m_lots, focusWidget(), event->key()))
-            next->setFocus(Qt::TabFocusReason);
+        m_diamond.focusNeighbour(focusWidget(), event->key());
         break;
     case Action::FirstOrLast:
-        (event->key() == Qt::Key_Home ? m_lots.first() : m_lots.last())->setFocus(Qt::TabFocusReason);
+        m_diamond.focusFirstOrLast(event->key());
         break;
     case Action::Number:
-        if (const int lot = m_typedLot.type(event->key() - Qt::Key_0, kLotCount))
-            m_lots.at(lot - 1)->setFocus(Qt::TabFocusReason);
+        m_diamond.focusTyped(event->key() - Qt::Key_0);
         break;
     case Action::BuildAndNext:
         buildAndMoveOn(static_cast<int>(m_lots.indexOf(focusWidget())) + 1);

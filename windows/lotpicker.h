@@ -1,7 +1,7 @@
 #pragma once
 
+#include "keyboardgroup.h"
 #include "keymap.h"
-#include "typednumber.h"
 
 #include <QList>
 #include <QString>
@@ -38,7 +38,7 @@ private:
     SpokenNotice *m_notice = nullptr;
     SpokenSummary *m_summary = nullptr;
     QList<QWidget *> m_lots;
-    TypedNumber m_typedLot;
+    KeyboardGroup m_diamond;
     // Until a kind button writes the kind, nothing can be built.
     QString m_chosenKind = QStringLiteral("Text1");
 };

@@ -1,6 +1,5 @@
 #include "mainwindow.h"
 
-#include "arrownavigation.h"
 #include "catalogue.h"
 #include "controlnames.h"
 #include "controls.h"
@@ -135,6 +134,7 @@ void MainWindow::buildPalette()
             setTabOrder(m_kindButtons[static_cast<std::size_t>(n - 2)], button);
         m_kindButtons[static_cast<std::size_t>(n - 1)] = button;
     }
+    m_palette = KeyboardGroup(QList<QWidget *>(m_kindButtons.begin(), m_kindButtons.end()));
 }
 
 void MainWindow::buildTownView()
@@ -331,18 +331,15 @@ bool MainWindow::act(KeyMap::Place place, QKeyEvent *event)
     const KeyMap::Binding *binding = KeyMap::find(place, *event);
     if (!binding)
         return false;
-    const QList<QWidget *> palette(m_kindButtons.begin(), m_kindButtons.end());
     switch (binding->action) {
     case Action::Arrow:
-        if (QWidget *next = ArrowNavigation::neighbour(palette, focusWidget(), event->key()))
-            next->setFocus(Qt::TabFocusReason);
+        m_palette.focusNeighbour(focusWidget(), event->key());
         break;
     case Action::FirstOrLast:
-        (event->key() == Qt::Key_Home ? palette.first() : palette.last())->setFocus(Qt::TabFocusReason);
+        m_palette.focusFirstOrLast(event->key());
         break;
     case Action::Number:
-        if (const int kind = m_typedKind.type(event->key() - Qt::Key_0, kKindCount))
-            palette.at(kind - 1)->setFocus(Qt::TabFocusReason);
+        m_palette.focusTyped(event->key() - Qt::Key_0);
         break;
     case Action::SayFigures:
         m_notice->say(m_status->accessibleName());

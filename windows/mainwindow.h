@@ -1,10 +1,10 @@
 #pragma once
 
 #include "catalogue.h"
+#include "keyboardgroup.h"
 #include "keymap.h"
 #include "simulationclock.h"
 #include "townstate.h"
-#include "typednumber.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -84,7 +84,7 @@ private:
     QPointer<LandPriceWindow> m_landPriceWindow;
     QPointer<SettingsDialog> m_settingsDialog;
     QPointer<QMessageBox> m_stalledMessage;
-    TypedNumber m_typedKind;
+    KeyboardGroup m_palette;
     // What a screen reader should hear once this window is active again.
     QString m_noticeOnceActive;
 };
