@@ -93,7 +93,8 @@ const Binding *find(Place place, const QKeyEvent &event)
     for (const Binding &binding : kBindings) {
         if (binding.place == place && event.key() >= binding.first && event.key() <= binding.last
             && modifiers == binding.modifiers)
-            return &binding;
+            // A key held down walks on, but builds or presses once, as Space on a button does.
+            return !event.isAutoRepeat() || binding.action == Action::Arrow ? &binding : nullptr;
     }
     return nullptr;
 }

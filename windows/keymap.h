@@ -53,7 +53,8 @@ struct Binding {
 
 std::span<const Binding> bindings();
 
-// The row of the key pressed in that place, or nullptr.
+// The row of the key pressed in that place, or nullptr; of a key held down,
+// only the arrows repeat.
 const Binding *find(Place place, const QKeyEvent &event);
 
 // The keys as the help message lists them, a line each, under the places.
