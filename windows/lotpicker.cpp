@@ -161,16 +161,9 @@ bool LotPicker::act(KeyMap::Place place, QKeyEvent *event)
     const KeyMap::Binding *binding = KeyMap::find(place, *event);
     if (!binding)
         return false;
+    if (KeyMap::moveInGroup(*binding, *event, m_diamond, focusWidget()))
+        return true;
     switch (binding->action) {
-    case Action::Arrow:
-        m_diamond.focusNeighbour(focusWidget(), event->key());
-        break;
-    case Action::FirstOrLast:
-        m_diamond.focusFirstOrLast(event->key());
-        break;
-    case Action::Number:
-        m_diamond.focusTyped(event->key() - Qt::Key_0);
-        break;
     case Action::BuildAndNext:
         buildAndMoveOn(static_cast<int>(m_lots.indexOf(focusWidget())) + 1);
         break;

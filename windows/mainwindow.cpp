@@ -331,16 +331,9 @@ bool MainWindow::act(KeyMap::Place place, QKeyEvent *event)
     const KeyMap::Binding *binding = KeyMap::find(place, *event);
     if (!binding)
         return false;
+    if (KeyMap::moveInGroup(*binding, *event, m_palette, focusWidget()))
+        return true;
     switch (binding->action) {
-    case Action::Arrow:
-        m_palette.focusNeighbour(focusWidget(), event->key());
-        break;
-    case Action::FirstOrLast:
-        m_palette.focusFirstOrLast(event->key());
-        break;
-    case Action::Number:
-        m_palette.focusTyped(event->key() - Qt::Key_0);
-        break;
     case Action::SayFigures:
         m_notice->say(m_status->accessibleName());
         break;
