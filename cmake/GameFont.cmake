@@ -102,11 +102,15 @@ function(kestavine_add_game_font)
 
     get_property(targets GLOBAL PROPERTY KESTAVINE_FONT_TARGETS)
     list(TRANSFORM targets PREPEND ${KESTAVINE_FONT_DIR}/changed/ OUTPUT_VARIABLE marks)
+    # Lists that other steps make of text the game shows but does not write:
+    # Qt's own words (cmake/QtWords.cmake).
+    get_property(other_lists GLOBAL PROPERTY KESTAVINE_FONT_LISTS)
     set(font ${KESTAVINE_FONT_DIR}/KestavineGothic-Regular.otf)
     add_custom_command(
         OUTPUT ${font}
-        COMMAND ${KESTAVINE_PYTHON} ${KESTAVINE_FONT_CUTTER} ${KESTAVINE_CJK_FONT} ${font} ${KESTAVINE_FONT_CHARACTERS}
-        DEPENDS ${KESTAVINE_FONT_CUTTER} ${KESTAVINE_CJK_FONT} ${marks}
+        COMMAND ${KESTAVINE_PYTHON} ${KESTAVINE_FONT_CUTTER} ${KESTAVINE_CJK_FONT} ${font}
+                ${KESTAVINE_FONT_CHARACTERS} ${other_lists}
+        DEPENDS ${KESTAVINE_FONT_CUTTER} ${KESTAVINE_CJK_FONT} ${marks} ${other_lists}
         COMMENT "Making the game's font"
         VERBATIM)
     set_source_files_properties(${font} PROPERTIES QT_RESOURCE_ALIAS font/KestavineGothic-Regular.otf)

@@ -38,8 +38,10 @@ case "$mode $*" in
 esac
 
 # What the game is built from: the game's font is cut from fonts-noto-cjk
-# with python3-fonttools at build time.
-build_packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk python3-fonttools)
+# with python3-fonttools at build time, and Qt's own words in Japanese are
+# taken from qt6-translations-l10n with lconvert (qt6-l10n-tools).
+build_packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk python3-fonttools
+    qt6-translations-l10n qt6-l10n-tools)
 # What the tests use. xvfb, openbox, x11-utils: windows as the player sees
 # them, on a virtual X server and framed by a real window manager. locales:
 # the font test compiles Chinese and Korean locales of its own.

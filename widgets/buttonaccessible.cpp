@@ -64,7 +64,9 @@ QAccessible::State ButtonAccessible::state() const
 
 QStringList ButtonAccessible::actionNames() const
 {
-    return QAccessibleWidget::actionNames() << pressAction();
+    // Press first, as Qt's own buttons list it: switch access, voice control
+    // and some reader commands take a control's first action.
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
 }
 
 void ButtonAccessible::doAction(const QString &actionName)

@@ -34,4 +34,17 @@ QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRec
     return addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry);
 }
 
+QMessageBox *addMessage(QWidget *parent, const QString &name, QMessageBox::Icon icon, const QString &title,
+                        const QString &text)
+{
+    auto *box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent);
+    box->setObjectName(name);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Read with the title, once: Orca 48 reads an alert's name and
+    // description but none of its text, Orca 43 its text and any description
+    // as well, and both pass over text that the name holds.
+    box->setAccessibleName(text.startsWith(title) ? text : title + QLatin1Char(' ') + text);
+    return box;
+}
+
 } // namespace Controls

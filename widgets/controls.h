@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QRect>
 #include <QString>
 
@@ -21,5 +22,10 @@ QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geom
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry);
 // The button "Command<number>".
 QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRect geometry);
+
+// A message with an OK button only, gone once dismissed, which a screen
+// reader reads whole, title and text, as it opens.
+QMessageBox *addMessage(QWidget *parent, const QString &name, QMessageBox::Icon icon, const QString &title,
+                        const QString &text);
 
 } // namespace Controls

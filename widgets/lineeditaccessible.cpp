@@ -1,6 +1,7 @@
 #include "lineeditaccessible.h"
 
 #include "accessiblefactory.h"
+#include "textextents.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -13,6 +14,7 @@ LineEditAccessible::LineEditAccessible(QLineEdit *lineEdit)
 void LineEditAccessible::install()
 {
     installAccessibleInterface<QLineEdit, LineEditAccessible>();
+    TextExtents::answerBeforeQt();
 }
 
 QLineEdit *LineEditAccessible::lineEdit() const
@@ -149,7 +151,18 @@ QRect LineEditAccessible::characterRect(int offset) const
 
 int LineEditAccessible::offsetAtPoint(const QPoint &point) const
 {
-    return lineEdit()->cursorPositionAt(lineEdit()->mapFromGlobal(point));
+    if (!QRect(lineEdit()->mapToGlobal(QPoint()), lineEdit()->size()).contains(point))
+        return -1;
+    // Qt gives the caret position nearest to the point, which for the right
+    // half of a character is the next one; the character holding the point
+    // is on one side of it.
+    const int caret = lineEdit()->cursorPositionAt(lineEdit()->mapFromGlobal(point));
+    for (int offset : {caret - 1, caret}) {
+        const QRect place = characterRect(offset);
+        if (place.isValid() && point.x() >= place.left() && point.x() <= place.right())
+            return offset;
+    }
+    return -1;
 }
 
 void LineEditAccessible::scrollToSubstring(int startIndex, int endIndex)

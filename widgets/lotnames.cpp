@@ -33,3 +33,15 @@ QString buildAccessibleNotice(const TownState &town, int lot, const BuildingKind
     parts << QStringLiteral("残高 %1").arg(QString::fromStdString(town.text(Fields::balance)));
     return parts.join(QStringLiteral("、"));
 }
+
+QString builtLotsAccessibleText(const TownState &town)
+{
+    QStringList built;
+    for (int lot = 1; lot <= kLotCount; ++lot) {
+        if (town.lotPicture(lot) != TownState::kBareLand)
+            built << lotAccessibleName(town, lot);
+    }
+    if (built.isEmpty())
+        return QStringLiteral("建物のある区画はありません");
+    return QStringLiteral("建物のある区画 ") + built.join(QStringLiteral("、"));
+}

@@ -17,3 +17,7 @@ QString kindAccessibleName(const BuildingKind &kind);
 // the price charged when a kind was built, and the balance after its caption,
 // "区画8 道路 直線 右上と左下、5＄、残高 995".
 QString buildAccessibleNotice(const TownState &town, int lot, const BuildingKind *built);
+
+// What it says of the town's buildings: every lot that holds one, with what
+// stands there, "建物のある区画 区画1 低密度住宅、区画7 道路 直線 右上と左下".
+QString builtLotsAccessibleText(const TownState &town);

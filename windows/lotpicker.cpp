@@ -12,8 +12,10 @@
 #include "secondarywindow.h"
 #include "spokennotice.h"
 #include "spokensummary.h"
+#include "townstate.h"
 #include "twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -70,15 +72,22 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         // Named for what stands on the lot whenever a screen reader asks.
         ButtonAccessible::install(*button, [this, lot] { return lotAccessibleName(m_town, lot); });
         connect(button, &QPushButton::clicked, this, [this, lot, button] {
-            placeOn(lot);
+            // The button keeps the focus; a screen reader hears what now
+            // stands on its lot, what it cost and the balance left.
+            m_notice->say(placeOn(lot));
             ButtonAccessible::nameChanged(*button);
         });
+        // The arrows go across the diamond before the button takes them.
+        button->installEventFilter(this);
+        m_lots << button;
         if (previous)
             setTabOrder(previous, button);
         else
             button->setFocus();
         previous = button;
     }
+
+    m_diamond = KeyboardGroup(m_lots);
 
     QPushButton *cancel = Controls::addButton(this, kLotCount + 1, QStringLiteral("キャンセル"),
                                               twips(2400, 2280, 975, 495));
@@ -102,7 +111,7 @@ const BuildingKind *LotPicker::chosen() const
     return findKind(NumberText::parseNumber(m_chosenKind.toStdString()).value_or(0));
 }
 
-void LotPicker::placeOn(int lot)
+QString LotPicker::placeOn(int lot)
 {
     const BuildingKind *built = chosen();
     try {
@@ -111,7 +120,58 @@ void LotPicker::placeOn(int lot)
         // The placement changed nothing; a kind that is not a number builds nothing.
         built = nullptr;
     }
-    // The button keeps the focus; a screen reader hears what now stands on
-    // its lot, what it cost and the balance left.
-    m_notice->say(buildAccessibleNotice(m_town, lot, built));
+    return buildAccessibleNotice(m_town, lot, built);
+}
+
+void LotPicker::buildAndMoveOn(int lot)
+{
+    QString notice = placeOn(lot);
+    auto *button = static_cast<QPushButton *>(m_lots.at(lot - 1));
+    for (int step = 1; step < kLotCount; ++step) {
+        const int next = (lot - 1 + step) % kLotCount + 1;
+        if (m_town.lotPicture(next) == TownState::kBareLand) {
+            m_lots.at(next - 1)->setFocus(Qt::TabFocusReason);
+            // A reader speaks the lot the focus reaches, then the notice,
+            // which cuts it short; so the notice names it too.
+            notice += QStringLiteral("、次は区画%1").arg(next);
+            break;
+        }
+    }
+    m_notice->say(notice);
+    ButtonAccessible::nameChanged(*button);
+}
+
+bool LotPicker::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress)
+        return act(KeyMap::Place::Diamond, static_cast<QKeyEvent *>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+void LotPicker::keyPressEvent(QKeyEvent *event)
+{
+    // What no control took comes here, wherever the focus is.
+    if (!act(KeyMap::Place::Picker, event))
+        QWidget::keyPressEvent(event);
+}
+
+bool LotPicker::act(KeyMap::Place place, QKeyEvent *event)
+{
+    using KeyMap::Action;
+    const KeyMap::Binding *binding = KeyMap::find(place, *event);
+    if (!binding)
+        return false;
+    if (KeyMap::moveInGroup(*binding, *event, m_diamond, focusWidget()))
+        return true;
+    switch (binding->action) {
+    case Action::BuildAndNext:
+        buildAndMoveOn(static_cast<int>(m_lots.indexOf(focusWidget())) + 1);
+        break;
+    case Action::SayBuiltLots:
+        m_notice->say(builtLotsAccessibleText(m_town));
+        break;
+    default:
+        return false;
+    }
+    return true;
 }

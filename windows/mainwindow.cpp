@@ -6,12 +6,14 @@
 #include "framecentring.h"
 #include "landpricewindow.h"
 #include "lineshape.h"
+#include "lotnames.h"
 #include "lotpicker.h"
 #include "optiongroup.h"
 #include "palettelayout.h"
 #include "pixelart.h"
 #include "pixelarticonengine.h"
 #include "policyfigures.h"
+#include "screenreaderkeys.h"
 #include "secondarywindow.h"
 #include "settingsdialog.h"
 #include "spokennotice.h"
@@ -24,9 +26,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -61,6 +65,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
     WindowFrame::makeFixedDialog(*this, twipsSize(8130, 5625));
+    ScreenReaderKeys::install();
     setObjectName(QString::fromLatin1(ControlNames::kMainWindow));
     setWindowTitle(QStringLiteral("VELDORAKS   kestavine    "));
     QPalette colours = palette();
@@ -123,10 +128,13 @@ void MainWindow::buildPalette()
         // a screen reader may drop a description too like the name.
         button->setAccessibleDescription(fromUtf8(shownPrice(kind)));
         connect(button, &QPushButton::clicked, this, [this, n] { openLotPicker(n); });
+        // The arrows go across the palette before the button takes them.
+        button->installEventFilter(this);
         if (n > 1)
             setTabOrder(m_kindButtons[static_cast<std::size_t>(n - 2)], button);
         m_kindButtons[static_cast<std::size_t>(n - 1)] = button;
     }
+    m_palette = KeyboardGroup(QList<QWidget *>(m_kindButtons.begin(), m_kindButtons.end()));
 }
 
 void MainWindow::buildTownView()
@@ -248,8 +256,10 @@ void MainWindow::openLandPriceWindow()
 
 void MainWindow::openSettingsDialog()
 {
-    if (!m_settingsDialog)
+    if (!m_settingsDialog) {
         m_settingsDialog = new SettingsDialog(m_town);
+        connect(m_settingsDialog, &SettingsDialog::applied, this, &MainWindow::sayOnceActive);
+    }
     m_settingsDialog->refreshOverview();
     SecondaryWindow::present(*m_settingsDialog);
 }
@@ -257,10 +267,10 @@ void MainWindow::openSettingsDialog()
 void MainWindow::showAbout()
 {
     // Modal, but shown without a nested event loop: nothing waits on the answer.
-    auto *box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
-                                QStringLiteral("kestavine  制作: VELDORAKS"), QMessageBox::Ok, this);
-    box->setObjectName(QString::fromLatin1(ControlNames::kAboutMessage));
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    // The maker line, then every key of the game.
+    QMessageBox *box = Controls::addMessage(this, QString::fromLatin1(ControlNames::kAboutMessage), QMessageBox::NoIcon,
+                                            QGuiApplication::applicationDisplayName(),
+                                            QStringLiteral("kestavine  制作: VELDORAKS\n\n") + KeyMap::help());
     box->setWindowModality(Qt::ApplicationModal);
     box->show();
 }
@@ -277,13 +287,11 @@ void MainWindow::reportStalledTown()
     QStringList figures;
     for (const PolicyFigure &figure : kPolicyFigures)
         figures << fromUtf8(figure.caption);
-    auto *box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                                QStringLiteral("数字が大きすぎて、街の計算を続けられません。\n"
-                                               "「基本設定」で%1を小さな数字にしてください。")
-                                    .arg(figures.join(QStringLiteral("・"))),
-                                QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("stalledMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    QMessageBox *box = Controls::addMessage(this, QStringLiteral("stalledMessage"), QMessageBox::Warning,
+                                            QGuiApplication::applicationDisplayName(),
+                                            QStringLiteral("数字が大きすぎて、街の計算を続けられません。\n"
+                                                           "「基本設定」で%1を小さな数字にしてください。")
+                                                .arg(figures.join(QStringLiteral("・"))));
     box->setWindowModality(Qt::NonModal);
     box->show();
     m_stalledMessage = box;
@@ -305,4 +313,82 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // too also ends the program, as its last windows are gone.
     closeSecondaryWindows();
     event->accept();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress)
+        return act(KeyMap::Place::Palette, static_cast<QKeyEvent *>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // What no control took comes here, wherever the focus is.
+    if (!act(KeyMap::Place::MainWindow, event))
+        QWidget::keyPressEvent(event);
+}
+
+bool MainWindow::act(KeyMap::Place place, QKeyEvent *event)
+{
+    using KeyMap::Action;
+    const KeyMap::Binding *binding = KeyMap::find(place, *event);
+    if (!binding)
+        return false;
+    if (KeyMap::moveInGroup(*binding, *event, m_palette, focusWidget()))
+        return true;
+    switch (binding->action) {
+    case Action::SayFigures:
+        m_notice->say(m_status->accessibleName());
+        break;
+    case Action::SayBuiltLots:
+        m_notice->say(builtLotsAccessibleText(m_town));
+        break;
+    case Action::StopOrStart:
+        (m_clock.isRunning() ? m_stopOption : m_startOption)->click();
+        break;
+    case Action::LandPrice:
+        pressCommand(ControlNames::Command::LandPrice);
+        break;
+    case Action::Settings:
+        pressCommand(ControlNames::Command::Settings);
+        break;
+    case Action::Help:
+        pressCommand(ControlNames::Command::Help);
+        break;
+    case Action::Quit:
+        pressCommand(ControlNames::Command::End);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::pressCommand(ControlNames::Command command)
+{
+    if (auto *button = findChild<QPushButton *>(ControlNames::commandButton(command)))
+        button->click();
+}
+
+void MainWindow::sayOnceActive(const QString &text)
+{
+    if (isActiveWindow()) {
+        m_notice->say(text);
+        return;
+    }
+    // A reader speaks the window and its focused control as the window comes
+    // back, and would cut a notice said before them short.
+    m_noticeOnceActive = text;
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_noticeOnceActive.isEmpty()) {
+        // After the focus, which Qt gives once the window is active.
+        QTimer::singleShot(0, this, [this, text = std::exchange(m_noticeOnceActive, QString())] {
+            m_notice->say(text);
+        });
+    }
+    return QWidget::event(event);
 }

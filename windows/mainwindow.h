@@ -1,6 +1,8 @@
 #pragma once
 
 #include "catalogue.h"
+#include "keyboardgroup.h"
+#include "keymap.h"
 #include "simulationclock.h"
 #include "townstate.h"
 
@@ -19,6 +21,9 @@ class SettingsDialog;
 class SpokenNotice;
 class SpokenStatusBar;
 class TownView;
+namespace ControlNames {
+enum class Command;
+}
 
 // The game's one lasting window: the town, the palette of kinds, the
 // balance, population and year, the clock options and the four commands.
@@ -42,6 +47,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildPalette();
@@ -57,6 +65,9 @@ private:
     void showAbout();
     void reportStalledTown();
     void closeSecondaryWindows();
+    bool act(KeyMap::Place place, QKeyEvent *event);
+    void pressCommand(ControlNames::Command command);
+    void sayOnceActive(const QString &text);
 
     TownState m_town;
     SimulationClock m_clock{m_town};
@@ -73,4 +84,7 @@ private:
     QPointer<LandPriceWindow> m_landPriceWindow;
     QPointer<SettingsDialog> m_settingsDialog;
     QPointer<QMessageBox> m_stalledMessage;
+    KeyboardGroup m_palette;
+    // What a screen reader should hear once this window is active again.
+    QString m_noticeOnceActive;
 };

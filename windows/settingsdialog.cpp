@@ -175,14 +175,18 @@ void SettingsDialog::apply()
         refuse(m_figures[row], message);
         return;
     }
+    // What the town now uses, said once the main window is back.
+    QStringList figures;
+    for (const PolicyFigure &figure : kPolicyFigures)
+        figures << fromUtf8(figure.caption) + QLatin1Char(' ') + QString::fromStdString(m_town.text(figure.field));
+    emit applied(figures.join(QStringLiteral("、")));
     close();
 }
 
 void SettingsDialog::refuse(QLineEdit *figure, const QString &message)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("refusalMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    QMessageBox *box = Controls::addMessage(this, QStringLiteral("refusalMessage"), QMessageBox::Warning,
+                                            windowTitle(), message);
     connect(box, &QMessageBox::finished, figure, [figure] {
         figure->setFocus();
         figure->selectAll();

@@ -26,6 +26,10 @@ public:
     // Shows the gross domestic product and the population as they stand now.
     void refreshOverview();
 
+signals:
+    // "OK" set the town's figures, as a screen reader should hear them.
+    void applied(const QString &figures);
+
 private:
     void describe();
     void apply();

@@ -5,6 +5,7 @@
 #include "gamefont.h"
 #include "mainwindow.h"
 #include "pixelart.h"
+#include "qtwords.h"
 #include "twips.h"
 #include "windowaccessible.h"
 #include "windowframe.h"
@@ -73,8 +74,9 @@ void SplashWindow::prepareMainWindow()
     if (m_mainWindow || m_handedOver)
         return;
     // The splash shows no text: loading the fonts, which takes some milliseconds,
-    // waits until the splash is on screen.
+    // waits until the splash is on screen, and so do Qt's words.
     installGameFont();
+    installQtWords();
     m_mainWindow = new MainWindow;
     // The town comes to life when its window appears, not while it waits.
     m_mainWindow->clock().stop();

@@ -84,7 +84,11 @@ string(REGEX REPLACE "^qt6-base_(.*)\\.dsc$" "\\1" qt_version "${dsc}")
 file(WRITE "${licences}/README.txt"
 "kestavine is free software under the MIT licence (kestavine-MIT.txt). Its
 font, Kestavine Gothic, is cut from Noto Sans CJK JP and is under the SIL Open
-Font License 1.1 (KestavineGothic-OFL-1.1.txt).
+Font License 1.1 (KestavineGothic-OFL-1.1.txt). kestavine.exe also carries
+Qt's own words in Japanese, taken from Qt's translation qtbase_ja (Debian's
+qt6-translations-l10n), under the GNU GPL version 3 (Qt-GPL-3.0.txt) with The
+Qt Company GPL Exception 1.0, whose Exception 1 lets a larger work contain
+them under terms of its own.
 
 Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll and the plugins in platforms/, styles/
 and imageformats/ are Qt ${qt_version}, under the GNU LGPL version 3

@@ -45,6 +45,14 @@ public:
     {
         return count(type, role, name, id) > 0;
     }
+    // Where the first event of that type named so came, or -1.
+    qsizetype indexOf(QAccessible::Event type, const QString &name) const
+    {
+        const auto found = std::find_if(m_events.begin(), m_events.end(), [&](const Event &event) {
+            return event.type == type && event.name == name;
+        });
+        return found == m_events.end() ? -1 : found - m_events.begin();
+    }
 
 private:
     static void record(QAccessibleEvent *event)

@@ -55,6 +55,7 @@ void TestLotPicker::kindButtonOpensOnePickerWithItsKind()
 {
     QFETCH(int, kind);
     QVERIFY(!m_window->lotPicker());
+    const AccessibilityEvents heard;
     LotPicker *picker = openPicker(kind);
     QVERIFY(picker);
     QVERIFY(picker->isVisible());
@@ -63,10 +64,15 @@ void TestLotPicker::kindButtonOpensOnePickerWithItsKind()
     QCOMPARE(picker->windowTitle(), QStringLiteral("建設物購入"));
     QCOMPARE(child<QLabel>(picker, QStringLiteral("Label1"))->text(),
              QStringLiteral("この建物をどこに建てますか？"));
-    // A screen reader hears the kind, as its button says it, and the question.
-    QCOMPARE(child<QLabel>(picker, QStringLiteral("spokenSummary"))->accessibleName(),
-             kindButton(kind)->accessibleName() + QLatin1Char(' ') + kindButton(kind)->accessibleDescription()
-                 + QStringLiteral(" この建物をどこに建てますか？"));
+    // A screen reader hears the kind, as its button says it, and the question,
+    // told before the picker comes forward; the summary is out of view.
+    const QString summary = kindButton(kind)->accessibleName() + QLatin1Char(' ')
+        + kindButton(kind)->accessibleDescription() + QStringLiteral(" この建物をどこに建てますか？");
+    auto *summaryLabel = child<QLabel>(picker, QStringLiteral("spokenSummary"));
+    QCOMPARE(summaryLabel->accessibleName(), summary);
+    QVERIFY(summaryLabel->isVisible() && !picker->rect().intersects(summaryLabel->geometry()));
+    QVERIFY(heard.indexOf(QAccessible::NameChanged, summary) >= 0);
+    QVERIFY(heard.indexOf(QAccessible::NameChanged, summary) < heard.indexOf(QAccessible::ObjectShow, picker->windowTitle()));
 
     QTest::mouseClick(kindButton(kind), Qt::LeftButton);
     QCOMPARE(m_window->lotPicker(), picker);
@@ -130,6 +136,14 @@ void TestLotPicker::lotButtonBuildsOnItsOwnLot()
     QVERIFY(heard.contains(QAccessible::ObjectShow, QAccessible::Notification, name + QStringLiteral("、30＄、残高 940")));
     QCOMPARE(heard.count(QAccessible::NameChanged, QAccessible::Button, name), renamed);
     QCOMPARE(heard.count(QAccessible::Focus, QAccessible::Button, name), focused + 1);
+    // Press is the button's first action, as switch access takes it, and builds again.
+    QAccessibleInterface *lotButton = QAccessible::queryAccessibleInterface(button);
+    QCOMPARE(lotButton->actionInterface()->actionNames().value(0), QAccessibleActionInterface::pressAction());
+    lotButton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("910"));
+    button->setDown(true);
+    QVERIFY(lotButton->state().pressed);
+    button->setDown(false);
     // The notice is shown out of view, and speaks for the game, not the picker.
     auto *notice = child<QWidget>(picker, QStringLiteral("spokenNotice"));
     QVERIFY(notice->isVisible() && !picker->rect().intersects(notice->geometry()));

@@ -260,6 +260,7 @@ void TestMainWindow::figuresFollowTheTownWithoutPolling()
     // A screen reader's status-bar command says them at once, each after its caption.
     QAccessibleInterface *status = QAccessible::queryAccessibleInterface(child<QWidget>(m_window.get(), "spokenStatusBar"));
     QCOMPARE(status->role(), QAccessible::StatusBar);
+    QVERIFY(!m_window->rect().intersects(status->rect().translated(-m_window->mapToGlobal(QPoint()))));
     QCOMPARE(status->text(QAccessible::Name), QStringLiteral("残高 %1 人口 18 年 1").arg(balance->text()));
 
     const double before = m_window->town().number(Fields::balance);
@@ -354,7 +355,9 @@ void TestMainWindow::clockRunsFromTheStartWithNoOptionSelected()
     QVERIFY(!child<QRadioButton>(m_window.get(), QStringLiteral("Option2"))->isChecked());
     // Only a screen reader hears that time runs; the frame's caption names the options.
     QCOMPARE(child<QWidget>(m_window.get(), QStringLiteral("Option1"))->accessibleDescription(), QStringLiteral("時間は進んでいます"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(child<QWidget>(m_window.get(), "Frame1"))->role(), QAccessible::Client);
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(child<QWidget>(m_window.get(), "Frame1"));
+    QCOMPARE(frame->role(), QAccessible::Client);
+    QCOMPARE(frame->text(QAccessible::Name), QStringLiteral("時間"));
 }
 
 // "ストップ" stops all three timers, "スタート" restarts them; selecting one clears the other.

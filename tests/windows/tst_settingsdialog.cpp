@@ -1,6 +1,7 @@
 #include "accessibilityevents.h"
 #include "mainwindow.h"
 #include "settingsdialog.h"
+#include "textextents.h"
 #include "windowtestcase.h"
 #include "windowtesting.h"
 
@@ -100,8 +101,11 @@ void TestSettingsDialog::opensWithTheDesignFiguresAndFreshRows()
     QCOMPARE(std::pair(runStart, runEnd), std::pair(0, 2));
     QCOMPARE(row("Label8"), gnp);
     QCOMPARE(row("Label10"), QString::fromLatin1(population));
-    QCOMPARE(child<QLabel>(m_window->settingsDialog(), QStringLiteral("spokenSummary"))->accessibleName(),
+    auto *summary = child<QLabel>(m_window->settingsDialog(), QStringLiteral("spokenSummary"));
+    QCOMPARE(summary->accessibleName(),
              QStringLiteral("消費税 10、交通 10、教育 10、GNP %1、人口 %2").arg(gnp, QString::fromLatin1(population)));
+    // Shown to a reader, out of the player's view.
+    QVERIFY(summary->isVisible() && !m_window->settingsDialog()->rect().intersects(summary->geometry()));
     QCOMPARE(town.text(Fields::grossDomesticProduct), std::string("0"));
 }
 
@@ -137,6 +141,9 @@ void TestSettingsDialog::okCopiesTheFiguresAndCreditsThePopulation()
     QCOMPARE(town.text(Fields::educationSpending), education.toStdString());
     QCOMPARE(town.text(Fields::population), population.toStdString());
     QVERIFY(!m_window->settingsDialog());
+    // Once the main window is back, a screen reader hears what the town now uses.
+    QTRY_COMPARE(child<QWidget>(m_window.get(), QStringLiteral("spokenNotice"))->accessibleName(),
+                 QStringLiteral("消費税 %1、交通 %2、教育 %3").arg(tax, transport, education));
     // The credit never reaches the main window's display by itself.
     QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label14"))->text(), QString());
 }
@@ -186,6 +193,9 @@ void TestSettingsDialog::okRefusesAFigureThatIsNotANumber()
     QVERIFY(message->isVisible());
     QVERIFY2(message->text().startsWith(named), qPrintable(message->text()));
     QVERIFY(message->text().contains(QStringLiteral("半角の数字")));
+    // A screen reader reads the title and the reason as the message opens.
+    QCOMPARE(QAccessible::queryAccessibleInterface(message)->text(QAccessible::Name),
+             QStringLiteral("基本設定 ") + message->text());
 
     // Once the message is dismissed, the player corrects the figure and OK goes through.
     message->button(QMessageBox::Ok)->click();
@@ -304,8 +314,11 @@ void TestSettingsDialog::isAFixedToolWindowWithItsTabOrder()
     for (int n = 1; n <= 3; ++n)
         QCOMPARE(QAccessible::queryAccessibleInterface(figure(n))->text(QAccessible::Name), figureNames.at(n - 1));
     // A figure's context menu is Qt's own, read with its items.
-    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(figure(1)->createStandardContextMenu());
+    QMenu *contextMenu = figure(1)->createStandardContextMenu();
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(contextMenu);
     QVERIFY(menu->role() == QAccessible::PopupMenu && menu->childCount() > 0);
+    // In Japanese, whatever the locale.
+    QVERIFY(contextMenu->actions().constLast()->text().startsWith(QStringLiteral("すべてを選択")));
     QCOMPARE(row("Label2"), QStringLiteral("%　　※半角の数字で入力してください。"));
     QCOMPARE(row("Label4"), QStringLiteral("$  　※半角の数字で入力してください。"));
     QCOMPARE(row("Label6"), QStringLiteral("$    ※半角の数字で入力してください。"));
@@ -325,7 +338,7 @@ void TestSettingsDialog::isAFixedToolWindowWithItsTabOrder()
 namespace {
 
 // What a row asks of a figure's text interface.
-constexpr int Text = 0, Before = 1, At = 2, After = 3, Select = 4, Sweep = 5;
+constexpr int Text = 0, Before = 1, At = 2, After = 3, Select = 4, Sweep = 5, Insert = 6, Delete = 7, Replace = 8;
 
 } // namespace
 
@@ -350,6 +363,12 @@ void TestSettingsDialog::figureAnswersEveryScreenReaderRequest_data()
     QTest::newRow("select to INT_MIN") << Select << 0 << 1 << INT_MIN << 0 << 0 << "";
     QTest::newRow("select past the end") << Select << 0 << 0 << 7 << 0 << 0 << "";
     QTest::newRow("every boundary and place") << Sweep << 0 << 0 << 0 << 0 << 0 << "";
+    // What a reader writes; the answer is the figure afterwards.
+    QTest::newRow("insert at the end") << Insert << 0 << 5 << 0 << 0 << 0 << "12 ab9";
+    QTest::newRow("delete a word") << Delete << 0 << 0 << 3 << 0 << 0 << "ab";
+    QTest::newRow("replace") << Replace << 0 << 1 << 4 << 0 << 0 << "19b";
+    QTest::newRow("insert past the end") << Insert << 0 << 6 << 0 << 0 << 0 << "12 ab";
+    QTest::newRow("delete backwards") << Delete << 0 << 4 << 1 << 0 << 0 << "12 ab";
 }
 
 // With a screen reader listening, a figure answers whatever it asks, at once:
@@ -376,6 +395,20 @@ void TestSettingsDialog::figureAnswersEveryScreenReaderRequest()
         : request == At     ? text->textAtOffset(first, type, &from, &to)
         : request == After  ? text->textAfterOffset(first, type, &from, &to)
                             : QString();
+    QAccessibleEditableTextInterface *editable = QAccessible::queryAccessibleInterface(figure(1))->editableTextInterface();
+    if (request == Insert)
+        editable->insertText(first, QStringLiteral("9"));
+    else if (request == Delete)
+        editable->deleteText(first, second);
+    else if (request == Replace)
+        editable->replaceText(first, second, QStringLiteral("9"));
+    if (request >= Insert) {
+        QCOMPARE(figure(1)->text(), answer);
+        // The window's summary follows whatever set the figure.
+        QVERIFY(child<QLabel>(m_window->settingsDialog(), QStringLiteral("spokenSummary"))
+                    ->accessibleName().startsWith(QStringLiteral("消費税 %1、").arg(answer)));
+        return;
+    }
     if (request == Select) {
         text->setSelection(0, first, second);
         text->selection(0, &from, &to);
@@ -396,10 +429,16 @@ void TestSettingsDialog::figureAnswersEveryScreenReaderRequest()
         for (int offset = 0; offset < 5; ++offset) {
             const QRect place = text->characterRect(offset);
             QCOMPARE(text->offsetAtPoint(place.topLeft() + QPoint(1, 1)), offset);
+            QCOMPARE(text->offsetAtPoint(place.topRight() + QPoint(-1, 1)), offset);
             QVERIFY(place.width() > 0 && (!offset || place.left() == text->characterRect(offset - 1).right() + 1));
         }
     }
     QVERIFY(text->characterRect(5).isNull());
+    QCOMPARE(text->offsetAtPoint(text->characterRect(4).topRight() + QPoint(3, 1)), -1);
+    // Where a run stands, answered at once however far its ends lie.
+    QAccessibleInterface &box = *QAccessible::queryAccessibleInterface(figure(1));
+    QCOMPARE(TextExtents::rangeExtents(box, INT_MIN, INT_MAX), text->characterRect(0) | text->characterRect(4));
+    QVERIFY(TextExtents::rangeExtents(box, 3, 3).isNull());
 }
 
 QTEST_MAIN(TestSettingsDialog)

@@ -2,6 +2,7 @@
 
 #include "field.h"
 #include "gamefont.h"
+#include "qtwords.h"
 #include "townstate.h"
 
 #include <QApplication>
@@ -20,11 +21,12 @@
 // Helpers shared by the window tests.
 namespace WindowTesting {
 
-// The program's own name and font, as the game's start-up sets them.
+// The program's own name, font and Qt's words, as the game's start-up sets them.
 inline void setUpGameApplication()
 {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     installGameFont();
+    installQtWords();
 }
 
 // The named child, failing the test when it is missing.

@@ -127,9 +127,13 @@ private:
 
     void press(QWidget *window)
     {
-        static const QList<Qt::Key> keys{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Enter,
-                                         Qt::Key_Space, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Up,
-                                         Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_5, Qt::Key_A};
+        // The game's own keys too, but Ctrl+Q, which ends it.
+        static const QList<Qt::Key> keys{Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Enter,
+                                         Qt::Key_Space, Qt::Key_Escape,  Qt::Key_Backspace, Qt::Key_Up,
+                                         Qt::Key_Down,  Qt::Key_Left,    Qt::Key_Right,  Qt::Key_Home,
+                                         Qt::Key_End,   Qt::Key_1,       Qt::Key_5,      Qt::Key_A,
+                                         Qt::Key_F,     Qt::Key_L,       Qt::Key_N,      Qt::Key_P,
+                                         Qt::Key_S,     Qt::Key_T,       Qt::Key_F1};
         QWidget *target = QApplication::focusWidget();
         if (!target || target->window() != window)
             target = window;

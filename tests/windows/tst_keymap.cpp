@@ -1,0 +1,194 @@
+#include "accessibilityevents.h"
+#include "keymap.h"
+#include "lotpicker.h"
+#include "windowtestcase.h"
+#include "windowtesting.h"
+
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace WindowTesting;
+
+// The game's keys as the player presses them: every row of the key map does
+// what it says where it says, and a screen reader's own keys never act.
+class TestKeyMap : public WindowTestCase {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keysDoWhatTheirRowSays_data();
+    void keysDoWhatTheirRowSays();
+    void everyRowOfTheMapIsPressed();
+    void aScreenReadersKeysNeverAct_data();
+    void aScreenReadersKeysNeverAct();
+
+private:
+    static QWidget *shown(const QString &name);
+    static inline QSet<const KeyMap::Binding *> s_pressed;
+};
+
+QWidget *TestKeyMap::shown(const QString &name)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+void TestKeyMap::keysDoWhatTheirRowSays_data()
+{
+    QTest::addColumn<int>("picker"); // the kind the picker is open on, or 0 for the main window
+    QTest::addColumn<QString>("built"); // lots built beforehand
+    QTest::addColumn<QString>("from"); // the control with the focus
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("expected"); // checks parted by ";"
+    const auto row = [](const char *name, int picker, const char *built, const char *from, const char *keys,
+                        const char16_t *expected) {
+        QTest::newRow(name) << picker << QString::fromLatin1(built) << QString::fromLatin1(from)
+                            << QString::fromLatin1(keys) << QString::fromUtf16(expected);
+    };
+    row("palette Down", 0, "", "Command1", "Down", u"focus Command3");
+    row("palette Right", 0, "", "Command1", "Right", u"focus Command2");
+    row("palette Right into the bottom rows", 0, "", "Command16", "Right", u"focus Command19");
+    row("palette Up at the inner corner", 0, "", "Command19", "Up", u"focus Command14");
+    row("palette Left at the edge", 0, "", "Command1", "Left", u"focus Command1");
+    row("palette Down at the bottom", 0, "", "Command30", "Down", u"focus Command30");
+    row("Home from a command", 0, "", "Command31", "Home", u"focus Command1");
+    row("End from an option", 0, "", "Option1", "End", u"focus Command30");
+    row("kind by two digits", 0, "", "Command5", "1 1", u"focus Command11");
+    row("a number past the kinds starts anew", 0, "", "Command1", "3 5", u"focus Command5");
+    row("figures", 0, "", "Command1", "F", u"notice 残高 1000 人口 年 0");
+    row("built lots, none", 0, "", "Command1", "T", u"notice 建物のある区画はありません");
+    row("built lots", 0, "7", "Option2", "T", u"notice 建物のある区画 区画7 低密度住宅");
+    row("time starts", 0, "", "Command1", "P", u"clock running");
+    row("time stops", 0, "", "Command1", "P P", u"clock stopped; notice 時間は止まっています");
+    row("land price", 0, "", "Command1", "L", u"opens Form4");
+    row("settings", 0, "", "Command1", "S", u"opens Form5");
+    row("help", 0, "", "Command1", "F1", u"opens aboutMessage");
+    row("quit", 0, "", "Command1", "Ctrl+Q", u"quits");
+    row("diamond Up", 1, "", "Command7", "Up", u"focus Command1");
+    row("diamond Up along the edge", 1, "", "Command2", "Up", u"focus Command1");
+    row("diamond Left from the top", 1, "", "Command1", "Left", u"focus Command2");
+    row("diamond Right along a drawn row", 1, "", "Command13", "Right", u"focus Command17");
+    row("diamond Down at the bottom", 1, "", "Command25", "Down", u"focus Command25");
+    row("first lot from キャンセル", 1, "", "Command26", "Home", u"focus Command1");
+    row("last lot", 1, "", "Command3", "End", u"focus Command25");
+    row("lot by two digits", 1, "", "Command1", "2 5", u"focus Command25");
+    row("a number past the lots starts anew", 1, "", "Command1", "2 6", u"focus Command6");
+    row("build and move on past a built lot", 29, "9", "Command8", "N",
+        u"notice 区画8 低密度工業、30＄、残高 970、次は区画10; focus Command10; built 8");
+    row("build and move on round to lot 1", 1, "", "Command25", "N",
+        u"notice 区画25 低密度住宅、5＄、残高 995、次は区画1; focus Command1");
+    row("built lots in the picker", 1, "3", "Command1", "T", u"notice 建物のある区画 区画3 低密度住宅");
+}
+
+void TestKeyMap::keysDoWhatTheirRowSays()
+{
+    QFETCH(int, picker);
+    QFETCH(QString, built);
+    QFETCH(QString, from);
+    QFETCH(QString, keys);
+    QFETCH(QString, expected);
+    TownState &town = m_window->town();
+    for (const QString &lot : built.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        town.setLotPicture(lot.toInt(), 1);
+    QWidget *window = m_window.get();
+    if (picker) {
+        kindButton(picker)->click();
+        window = m_window->lotPicker();
+    }
+    QWidget *start = child<QWidget>(window, from);
+    start->setFocus();
+    QSignalSpy ended(commandButton(ControlNames::Command::End), &QPushButton::clicked);
+    const auto places = picker ? QList{KeyMap::Place::Diamond, KeyMap::Place::Picker}
+                               : QList{KeyMap::Place::Palette, KeyMap::Place::MainWindow};
+    for (const QString &key : keys.split(QLatin1Char(' '))) {
+        const QKeyCombination combination = QKeySequence(key)[0];
+        const QKeyEvent event(QEvent::KeyPress, combination.key(), combination.keyboardModifiers());
+        for (KeyMap::Place place : places) {
+            if (const KeyMap::Binding *binding = KeyMap::find(place, event))
+                s_pressed << binding;
+        }
+        QTest::keyClick(window->focusWidget(), combination.key(), combination.keyboardModifiers());
+    }
+    for (const QString &check : expected.split(QStringLiteral("; "))) {
+        const QString what = check.section(QLatin1Char(' '), 0, 0);
+        const QString value = check.section(QLatin1Char(' '), 1);
+        if (what == QLatin1String("focus"))
+            QCOMPARE(window->focusWidget()->objectName(), value);
+        else if (what == QLatin1String("notice"))
+            QCOMPARE(child<QWidget>(window, QStringLiteral("spokenNotice"))->accessibleName(), value);
+        else if (what == QLatin1String("clock"))
+            QCOMPARE(m_window->clock().isRunning(), value == QLatin1String("running"));
+        else if (what == QLatin1String("opens"))
+            QVERIFY(shown(value));
+        else if (what == QLatin1String("built"))
+            QCOMPARE(town.lotPicture(value.toInt()), picker);
+        else
+            QCOMPARE(ended.size(), 1);
+    }
+}
+
+// Every key of the map but Qt's own Tab, Space and Enter has a row above.
+void TestKeyMap::everyRowOfTheMapIsPressed()
+{
+    for (const KeyMap::Binding &binding : KeyMap::bindings()) {
+        if (binding.place != KeyMap::Place::AnyWindow)
+            QVERIFY2(s_pressed.contains(&binding), qPrintable(QString::fromUtf16(binding.keys.data(), binding.keys.size())));
+    }
+}
+
+void TestKeyMap::aScreenReadersKeysNeverAct_data()
+{
+    QTest::addColumn<bool>("reader"); // whether the keys come through a screen reader, late
+    QTest::addColumn<QString>("keys"); // +pressed, -released, or both
+    QTest::addColumn<QString>("opens");
+    QTest::newRow("keypad Enter without a reader") << false << "KP_Enter" << "Form3";
+    QTest::newRow("keypad Enter, Orca's where-am-I") << true << "KP_Enter" << "";
+    QTest::newRow("Return through the reader") << true << "Return" << "Form3";
+    QTest::newRow("Space with the reader's Insert held") << true << "+Insert Space -Insert" << "";
+    QTest::newRow("Space once Insert is let go") << true << "Insert Space" << "Form3";
+    QTest::newRow("L with Caps Lock held, laptop layout") << true << "+CapsLock L -CapsLock" << "";
+    QTest::newRow("L through the reader") << true << "L" << "Form4";
+}
+
+// A key that came through a screen reader's bridge is sent on to the game
+// as Qt sends it when the reader answers late: posted to the window anew.
+void TestKeyMap::aScreenReadersKeysNeverAct()
+{
+    QFETCH(bool, reader);
+    QFETCH(QString, keys);
+    QFETCH(QString, opens);
+    std::optional<AccessibilityEvents> listening;
+    if (reader)
+        listening.emplace();
+    kindButton(7)->setFocus();
+    QWindow *window = m_window->windowHandle();
+    const QMap<QString, int> named{{QStringLiteral("KP_Enter"), Qt::Key_Enter}, {QStringLiteral("Return"), Qt::Key_Return},
+                                   {QStringLiteral("Insert"), Qt::Key_Insert}, {QStringLiteral("CapsLock"), Qt::Key_CapsLock},
+                                   {QStringLiteral("Space"), Qt::Key_Space}, {QStringLiteral("L"), Qt::Key_L}};
+    for (const QString &key : keys.split(QLatin1Char(' '))) {
+        const QString name = key.mid(key.startsWith(QLatin1Char('+')) || key.startsWith(QLatin1Char('-')) ? 1 : 0);
+        const auto code = Qt::Key(named.value(name));
+        const Qt::KeyboardModifiers modifiers = name.startsWith(QLatin1String("KP_")) ? Qt::KeypadModifier : Qt::NoModifier;
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            if (key.startsWith(QLatin1Char(type == QEvent::KeyPress ? '-' : '+')))
+                continue;
+            if (reader) {
+                QCoreApplication::postEvent(window, new QKeyEvent(type, code, modifiers));
+                QCoreApplication::processEvents();
+            } else {
+                QTest::sendKeyEvent(type == QEvent::KeyPress ? QTest::Press : QTest::Release, window, code, QString(), modifiers);
+            }
+        }
+    }
+    for (const char *window : {"Form3", "Form4"})
+        QCOMPARE(bool(shown(QString::fromLatin1(window))), opens == QLatin1String(window));
+}
+
+QTEST_MAIN(TestKeyMap)
+#include "tst_keymap.moc"
