@@ -58,7 +58,7 @@ QString fromUtf8(std::string_view text)
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
-    WindowFrame::makeFixedDialog(*this, twipsSize(8130, 5625));
+    WindowFrame::makeFixedDialog(*this, clientSize());
     setObjectName(QString::fromLatin1(ControlNames::kMainWindow));
     setWindowTitle(QStringLiteral("VELDORAKS   kestavine    "));
     QPalette colours = palette();
@@ -90,6 +90,11 @@ MainWindow::~MainWindow()
     delete m_settingsDialog.data();
     m_town.onFieldChanged = nullptr;
     m_town.onLotPictureChanged = nullptr;
+}
+
+QSize MainWindow::clientSize()
+{
+    return twipsSize(8130, 5625);
 }
 
 LotPicker *MainWindow::lotPicker() const
