@@ -34,6 +34,10 @@ qt_before_6_8() {
     candidate=$(apt-cache show --no-all-versions qt6-base-dev 2>/dev/null | sed -n 's/^Version: //p')
     ! dpkg --compare-versions "${candidate:-0}" ge 6.8
 }
+# A page already built is served as it is, by this machine's Python.
+if [ "$mode ${2:-}" = "web serve" ] && [ -f "$top/build-web/site/index.html" ]; then
+    exec python3 "$top/tools/web/serve.py" "$top/build-web/site" "${3:-8000}"
+fi
 case "$mode $*" in
 "windows "* | "reproduce windows"* | "web "*)
     if qt_before_6_8; then
@@ -209,10 +213,6 @@ windows)
     ;;
 web)
     site=$top/build-web/site
-    if [ "${2:-}" = serve ]; then
-        [ -f "$site/index.html" ] || bash "$top/tools/setup.sh" web
-        exec python3 "$top/tools/web/serve.py" "$site" "${3:-8000}"
-    fi
     # Qt is built once and kept in this cache, outside the clone, for later runs.
     qt=$(bash "$top/tools/web/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
     # Qt's CMake files find emscripten through the emsdk-shaped folder beside Qt.
@@ -223,6 +223,7 @@ web)
     case "${2:-}" in
     test) exec python3 "$top/tests/web/browsertest.py" "$site" "$top/build-web/browser" ;;
     bench) exec python3 "$top/tools/web/bench.py" "$site" ;;
+    serve) exec python3 "$top/tools/web/serve.py" "$site" "${3:-8000}" ;;
     *) echo "web: the page is in $site, zipped in $(ls "$top"/build-web/kestavine-*-web.zip)" ;;
     esac
     ;;

@@ -51,6 +51,7 @@ class Chromium:
             preexec_fn=pipes_as_3_and_4, close_fds=False)
         os.close(to_browser_read)
         os.close(from_browser_write)
+        self.pid = self._process.pid
         self._next_id = 0
         self._answers = {}
         self._answered = threading.Condition()
