@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <algorithm>
+
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
@@ -44,9 +46,11 @@ void fitWindowsToPage()
     // A scale the player or the page chose wins.
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         return;
-    const QSize framedMainWindow = MainWindow::clientSize() + QSize(2 * kBorder, 2 * kBorder + kTitleBar);
-    const QSize largest = framedMainWindow.expandedTo(SplashWindow::clientSize());
-    const qreal scale = ScreenFit::scale(screenElementSize(), QSizeF(largest));
+    // The frame is the page's, in CSS pixels: it keeps its size at any scale.
+    const QSizeF screen = screenElementSize();
+    const QSizeF frame(2 * kBorder, 2 * kBorder + kTitleBar);
+    const qreal scale = std::min(ScreenFit::scale(screen - frame, QSizeF(MainWindow::clientSize())),
+                                 ScreenFit::scale(screen, QSizeF(SplashWindow::clientSize())));
     // The pictures stay sharp at any scale: they are enlarged for the screen
     // by whole pixels (PixelArt), not smoothed.
     if (scale < 1.0)

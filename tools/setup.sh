@@ -217,8 +217,10 @@ web)
     qt=$(bash "$top/tools/web/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
     # Qt's CMake files find emscripten through the emsdk-shaped folder beside Qt.
     export EMSDK=$qt/emsdk
+    # A static Qt links its plugins (the wasm platform) into the program only
+    # when asked: Debian's Qt source leaves them out by default.
     build "$top/build-web" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-        -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF
+        -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF
     cmake --build "$top/build-web" --target web_release
     case "${2:-}" in
     test) exec python3 "$top/tests/web/browsertest.py" "$site" "$top/build-web/browser" ;;

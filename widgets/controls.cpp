@@ -1,7 +1,10 @@
 #include "controls.h"
 
 #include "enterkeybutton.h"
+#include "pixelartbutton.h"
+#include "pixelarticonengine.h"
 
+#include <QIcon>
 #include <QLabel>
 
 namespace Controls {
@@ -32,6 +35,16 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
 QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRect geometry)
 {
     return addButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry);
+}
+
+QPushButton *addPictureButton(QWidget *parent, const QString &name, const QImage &picture, QRect geometry)
+{
+    auto *button = new PixelArtButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setIcon(QIcon(new PixelArtIconEngine(picture)));
+    button->setIconSize(picture.size());
+    return button;
 }
 
 } // namespace Controls

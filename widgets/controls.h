@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 
+class QImage;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -21,5 +22,7 @@ QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geom
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry);
 // The button "Command<number>".
 QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRect geometry);
+// Such a button showing a 32 x 32 pixel-art picture, sharp at any scale, and no caption.
+QPushButton *addPictureButton(QWidget *parent, const QString &name, const QImage &picture, QRect geometry);
 
 } // namespace Controls

@@ -119,9 +119,7 @@ void MainWindow::buildPalette()
         const QRect geometry = n <= 18
             ? twips(n % 2 ? 120 : 720, 120 + 600 * ((n - 1) / 2), 495, 495)
             : twips(1320 + 600 * ((n - 19) / 2), n % 2 ? 4320 : 4920, 495, 495);
-        QPushButton *button = Controls::addButton(this, ControlNames::kindButton(n), QString(), geometry);
-        button->setIcon(QIcon(new PixelArtIconEngine(PixelArt::tile(n))));
-        button->setIconSize(QSize(32, 32));
+        QPushButton *button = Controls::addPictureButton(this, ControlNames::kindButton(n), PixelArt::tile(n), geometry);
         button->setToolTip(fromUtf8(kind.toolTip));
         button->setAccessibleName(fromUtf8(kind.name));
         // Heard after the name; the whole tool tip would repeat the name, and
