@@ -20,9 +20,9 @@ namespace WebPage {
 namespace {
 
 // Qt draws a framed window in the page with a 4-pixel border all round and
-// an 18-pixel title bar.
+// a 22-pixel title bar.
 constexpr int kBorder = 4;
-constexpr int kTitleBar = 18;
+constexpr int kTitleBar = 22;
 
 // The size of the element the page gave Qt as its screen.
 QSizeF screenElementSize()

@@ -16,7 +16,7 @@ void TestScreenFit::windowsShrinkOnlyToFit_data()
 {
     QTest::addColumn<QSizeF>("available");
     QTest::addColumn<qreal>("scale");
-    // The game's largest window, the main window with the frame Qt draws in a page.
+    // A window of 572 x 401 pixels, on pages of several sizes.
     QTest::newRow("800 x 600") << QSizeF(800, 600) << 1.0;
     QTest::newRow("exactly the window") << QSizeF(572, 401) << 1.0;
     QTest::newRow("phone, sideways") << QSizeF(844, 340) << 0.84;
