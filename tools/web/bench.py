@@ -44,33 +44,39 @@ MEMORY_HOOK = r"""
 """
 
 
-def renderer_pss(browser_pid):
-    """The PSS, in bytes, of the renderer processes under the browser."""
-    total = 0
-    for pid in os.listdir("/proc"):
-        if not pid.isdigit():
-            continue
+def renderer_pss(profile):
+    """The PSS, in bytes, of the renderer processes of the browser whose
+    profile folder this is. (Chromium rewrites its processes' command lines,
+    and its launcher script forks, so the profile finds the browser.)"""
+    commands, parents = {}, {}
+    for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
             with open(f"/proc/{pid}/cmdline", "rb") as file:
-                command = file.read().split(b"\0")
-            if b"--type=renderer" not in command or not _descends_from(int(pid), browser_pid):
-                continue
+                commands[int(pid)] = file.read().replace(b"\0", b" ")
+            with open(f"/proc/{pid}/stat") as file:
+                parents[int(pid)] = int(file.read().rsplit(")", 1)[1].split()[1])
+        except OSError:
+            continue
+    browsers = {pid for pid, command in commands.items()
+                if f"--user-data-dir={profile}".encode() in command and b"--type=" not in command}
+
+    def under_browser(pid):
+        while pid > 1:
+            if pid in browsers:
+                return True
+            pid = parents.get(pid, 1)
+        return False
+
+    total = 0
+    for pid, command in commands.items():
+        if b"--type=renderer" not in command or not under_browser(pid):
+            continue
+        try:
             with open(f"/proc/{pid}/smaps_rollup") as file:
-                for line in file:
-                    if line.startswith("Pss:"):
-                        total += int(line.split()[1]) * 1024
+                total += sum(int(line.split()[1]) * 1024 for line in file if line.startswith("Pss:"))
         except OSError:
             continue
     return total
-
-
-def _descends_from(pid, ancestor):
-    while pid > 1:
-        if pid == ancestor:
-            return True
-        with open(f"/proc/{pid}/stat") as file:
-            pid = int(file.read().rsplit(")", 1)[1].split()[1])
-    return False
 
 
 def load_once(browser, url):
@@ -84,7 +90,7 @@ def load_once(browser, url):
         if message.get("sessionId") != page.session:
             return
         params = message.get("params", {})
-        if message["method"] == "Network.responseReceived":
+        if message["method"] == "Network.responseReceived" and params["response"]["url"].startswith("http"):
             files[params["requestId"]] = {"url": params["response"]["url"], "sent": 0, "unpacked": 0}
         elif message["method"] == "Network.dataReceived" and params["requestId"] in files:
             files[params["requestId"]]["unpacked"] += params["dataLength"]
@@ -108,7 +114,7 @@ def load_once(browser, url):
     memory = {
         "wasm": page.evaluate("window.kestavineMemory ? kestavineMemory.buffer.byteLength : 0"),
         "heap": metrics["JSHeapUsedSize"],
-        "renderer": renderer_pss(browser.pid),
+        "renderer": renderer_pss(browser.profile),
     }
     page.call("Page.close")
     return {"files": list(files.values()), "splash": splash, "main": main, "memory": memory}

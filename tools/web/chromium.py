@@ -13,6 +13,7 @@ fresh profile and with every background connection off, so the page under test
 is all it fetches. Everything it starts ends with it.
 """
 import base64
+import fcntl
 import json
 import os
 import queue
@@ -32,12 +33,20 @@ class ProtocolError(Exception):
     pass
 
 
+def _above_4(fd):
+    moved = fcntl.fcntl(fd, fcntl.F_DUPFD_CLOEXEC, 5)
+    os.close(fd)
+    return moved
+
+
 class Chromium:
     def __init__(self, program="chromium", timeout=30):
         self.timeout = timeout
         self._profile = tempfile.mkdtemp(prefix="kestavine-chromium-")
         to_browser_read, self._to_browser = os.pipe()
         self._from_browser, from_browser_write = os.pipe()
+        # Out of the way of 3 and 4, which the child's ends become.
+        to_browser_read, from_browser_write = (_above_4(fd) for fd in (to_browser_read, from_browser_write))
 
         def pipes_as_3_and_4():
             os.dup2(to_browser_read, 3)
@@ -51,7 +60,7 @@ class Chromium:
             preexec_fn=pipes_as_3_and_4, close_fds=False)
         os.close(to_browser_read)
         os.close(from_browser_write)
-        self.pid = self._process.pid
+        self.profile = self._profile
         self._next_id = 0
         self._answers = {}
         self._answered = threading.Condition()
