@@ -386,6 +386,11 @@ def play_by_screen_reader(check, browser, url, out, report):
     price = KINDS[6]["price"]
     check("a purchase takes its price from the balance", before is not None and after == before - price,
           f"{before} -> {after}")
+    # A screen reader presses a button through its element in the page.
+    check("キャンセル pressed through the tree closes the picker",
+          press_mirror(game.page, "キャンセル") and game.wait_gone("建設物購入"))
+    check("a kind pressed through the tree opens the picker",
+          press_mirror(game.page, KINDS[27]["name"]) and game.wait_for_window("建設物購入"))
     year = year_counter(game.page)
     game.click(main, *centre(START_OPTION))
     time.sleep(2.5)
@@ -433,6 +438,17 @@ def play_on_a_phone(check, browser, url, out, palette):
                 colours.add(image.pixel(px, py))
     check("the pictures stay sharp when scaled", palette and colours <= palette,
           f"{len(colours - palette)} colours that the picture does not have")
+
+
+def press_mirror(page, name):
+    """Clicks the page's element that mirrors the button of this name."""
+    return page.evaluate(f"""(() => {{
+        const root = document.getElementById("qt-shadow-container").shadowRoot;
+        const button = [...root.querySelectorAll("button")].find(b => b.textContent === {json.dumps(name)});
+        if (!button) return false;
+        button.click();
+        return true;
+    }})()""")
 
 
 def balance(page):
