@@ -6,7 +6,8 @@
 Serves SITE (build-web/site) on 127.0.0.1 and plays it three times:
   - at 800 x 600, with the mouse and the keyboard: the splash, the hand-over
     to the main window 1.5 s later, the layout against the Linux game's
-    (mainwindow-linux.png), a building placed by keyboard and one by mouse,
+    (mainwindow-linux.png: its client area as the Linux game shows it on
+    Debian 12 under Xvfb, figures left out), a building placed by keyboard and one by mouse,
     a bad figure in the settings and its message, and the end, which the
     page reports and from which it starts again;
   - with Qt's screen-reader support switched on, as a screen reader's user
