@@ -3,6 +3,10 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WASM
+#include "webpage.h"
+#endif
+
 namespace {
 
 #ifdef Q_OS_LINUX
@@ -37,11 +41,17 @@ int main(int argc, char *argv[])
 #ifdef Q_OS_WIN
     preferFreeTypeFonts();
 #endif
+#ifdef Q_OS_WASM
+    WebPage::fitWindowsToPage();
+#endif
     QApplication app(argc, argv);
     // The application name is the window's class (WM_CLASS), which the desktop
     // entry names as StartupWMClass; on Wayland the app id is the entry's name.
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTAVINE_APP_ID));
+#ifdef Q_OS_WASM
+    WebPage::prepare(app);
+#endif
 
     auto *splash = new SplashWindow;
     splash->show();

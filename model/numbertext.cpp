@@ -3,6 +3,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#if !defined(__cpp_lib_to_chars) || defined(KESTAVINE_NUMBERS_BY_STRTOD)
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+#endif
 
 namespace NumberText {
 
@@ -13,6 +18,60 @@ constexpr double kLargestPlainInteger = 1e15;
 constexpr double kLargestWritable = 1.79769313486231e308;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+#if defined(__cpp_lib_to_chars) && !defined(KESTAVINE_NUMBERS_BY_STRTOD)
+std::optional<double> parseDecimal(std::string_view text)
+{
+    double value = 0;
+    const char *const end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value, std::chars_format::general);
+    if (error != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+#else
+// A standard library without from_chars for floating point (libc++ before
+// LLVM 20, which emscripten brings) reads the same texts with strtod, once they
+// are known to be in from_chars' own form: no hexadecimal, no leading space.
+bool isDecimal(std::string_view text)
+{
+    std::size_t at = text.starts_with('-') ? 1 : 0;
+    const auto digits = [&] {
+        const std::size_t start = at;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9')
+            ++at;
+        return at - start;
+    };
+    std::size_t mantissa = digits();
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
+        if (digits() == 0)
+            return false;
+    }
+    return at == text.size();
+}
+
+std::optional<double> parseDecimal(std::string_view text)
+{
+    if (!isDecimal(text))
+        return std::nullopt;
+    const std::string terminated(text);
+    errno = 0;
+    const double value = std::strtod(terminated.c_str(), nullptr);
+    // Out of range, as from_chars says it: too large, or too small to be told from 0.
+    if (errno == ERANGE && (value == 0 || !std::isfinite(value)))
+        return std::nullopt;
+    return value;
+}
+#endif
 
 } // namespace
 
@@ -53,10 +112,8 @@ std::optional<double> parseNumber(std::string_view text)
     if (text.empty())
         return std::nullopt;
 
-    double value = 0;
-    const char *const end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value, std::chars_format::general);
-    if (error != std::errc() || ptr != end || !std::isfinite(value))
+    const std::optional<double> value = parseDecimal(text);
+    if (!value || !std::isfinite(*value))
         return std::nullopt;
     return value;
 }

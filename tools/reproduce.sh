@@ -9,6 +9,8 @@
 # With "windows", the same for the Windows zip and installer, each built by
 # bash tools/setup.sh windows release (Qt for Windows comes from its cache):
 #   bash tools/setup.sh reproduce windows
+# With "web", the same for the web page's zip, built by bash tools/setup.sh web:
+#   bash tools/setup.sh reproduce web
 # Builds the last commit: changes not yet committed are in neither build.
 set -euo pipefail
 
@@ -52,6 +54,11 @@ package() {
 if [ "$target" = windows ]; then
     command=(windows release)
     products=("build-windows/kestavine-*-windows-x86_64.zip" "build-windows/kestavine-*-setup.exe")
+    kinds=(zip exe) what="Windows zip and installer"
+elif [ "$target" = web ]; then
+    command=(web)
+    products=("build-web/kestavine-*-web.zip")
+    kinds=(zip) what="web page's zip"
 else
     command=(package)
     products=("build/kestavine_*.deb")
@@ -67,14 +74,14 @@ git -C "$top" archive --format=tar.gz --prefix="kestavine-$version/" -o "$scratc
 tar -xzf "$scratch/kestavine-$version.tar.gz" -C "$scratch/elsewhere/b"
 package second "$scratch/elsewhere/b/kestavine-$version" 002 de_DE.UTF-8
 
-if [ "$target" = windows ]; then
-    sha256sum "$scratch"/first.{zip,exe} "$scratch"/second.{zip,exe} | sed "s|$scratch/||"
+if [ "$target" = windows ] || [ "$target" = web ]; then
+    for kind in "${kinds[@]}"; do sha256sum "$scratch/first.$kind" "$scratch/second.$kind"; done | sed "s|$scratch/||"
     # The zip's files carry the commit's time (as UTC, to the even second that
     # a zip can hold), not a time of either build.
     first_file_time=$(python3 -c 'import sys, zipfile; print("%04d-%02d-%02d %02d:%02d:%02d" % zipfile.ZipFile(sys.argv[1]).infolist()[0].date_time)' "$scratch/first.zip")
     [ "$first_file_time" = "$(TZ=UTC date -d "@$((commit_time - commit_time % 2))" '+%Y-%m-%d %H:%M:%S')" ] \
         || fail "the zip's files are dated $first_file_time, not at the commit"
-    for kind in zip exe; do
+    for kind in "${kinds[@]}"; do
         cmp -s "$scratch/first.$kind" "$scratch/second.$kind" && continue
         # Where the zips differ: each file's sum.
         for name in first second; do
@@ -86,7 +93,7 @@ for i in z.infolist(): print(i.filename, i.date_time, hashlib.sha256(z.read(i)).
         diff "$scratch/first.contents" "$scratch/second.contents" || true
         fail "the two ${kind}s differ"
     done
-    echo "reproduce: the same Windows zip and installer twice, in $((SECONDS - started)) s"
+    echo "reproduce: the same $what twice, in $((SECONDS - started)) s"
     exit 0
 fi
 sha256sum "$scratch/first.deb" "$scratch/second.deb" | sed "s|$scratch/||"

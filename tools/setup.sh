@@ -12,6 +12,11 @@
 #   bash tools/setup.sh debian13root    make the Debian 13 root that debian13 and windows use
 #   bash tools/setup.sh windows         the game for Windows (zip, installer), tested under Wine
 #   bash tools/setup.sh windows release the Windows zip and installer alone
+#   bash tools/setup.sh web             the game in a web page, build-web/site/ and its zip
+#   bash tools/setup.sh web test        the same, then played in headless Chromium
+#   bash tools/setup.sh web bench       what the page costs a browser: bytes, start-up, memory
+#   bash tools/setup.sh web serve [port]  serve build-web/site/ on 127.0.0.1
+#   bash tools/setup.sh reproduce web   the web zip built twice and compared
 #   bash tools/setup.sh build-depends   print what building and testing need (installs nothing)
 # Installs only packages that are missing and builds incrementally, so a
 # second run starts at once.
@@ -20,16 +25,21 @@ set -euo pipefail
 mode=${1:-play}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# The Windows build takes Qt from Debian 13's source, with Debian 13's Qt 6.8
-# as its host tools. On an older Debian it runs in the project's Debian 13
-# root (tools/debian13root.sh), which lands its results here all the same.
+# The Windows and web builds take Qt from Debian 13's source, with Debian 13's
+# Qt 6.8 as their host tools (and Debian 13's emscripten for the web). On an
+# older Debian they run in the project's Debian 13 root
+# (tools/debian13root.sh), which lands their results here all the same.
 qt_before_6_8() {
     local candidate
     candidate=$(apt-cache show --no-all-versions qt6-base-dev 2>/dev/null | sed -n 's/^Version: //p')
     ! dpkg --compare-versions "${candidate:-0}" ge 6.8
 }
+# A page already built is served as it is, by this machine's Python.
+if [ "$mode ${2:-}" = "web serve" ] && [ -f "$top/build-web/site/index.html" ]; then
+    exec python3 "$top/tools/web/serve.py" "$top/build-web/site" "${3:-8000}"
+fi
 case "$mode $*" in
-"windows "* | "reproduce windows"*)
+"windows "* | "reproduce windows"* | "web "*)
     if qt_before_6_8; then
         bash "$top/tools/setup.sh" debian13root
         exec bash "$top/tools/debian13root.sh" run bash tools/setup.sh "$@"
@@ -74,6 +84,13 @@ debian13 | debian13root) packages+=(debootstrap) ;;
 # the zip's dates come from git.
 windows)
     packages+=(g++-mingw-w64-x86-64-posix dpkg-dev libwine-dev nsis wine wine64 xvfb xauth openbox git)
+    ;;
+# Qt for WebAssembly is built from the same source with emscripten (whose
+# optimiser is binaryen's); Chromium plays the page in the test and the
+# benchmark; the zip's dates come from git.
+web)
+    packages+=(emscripten binaryen dpkg-dev git)
+    case "${2:-}" in test | bench) packages+=(chromium) ;; esac
     ;;
 esac
 
@@ -196,8 +213,26 @@ windows)
     cmake --build "$top/build-windows" --target windows_release
     exec bash "$top/tools/windows/winetests.sh" "$top/build-windows"
     ;;
+web)
+    site=$top/build-web/site
+    # Qt is built once and kept in this cache, outside the clone, for later runs.
+    qt=$(bash "$top/tools/web/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
+    # Qt's CMake files find emscripten through the emsdk-shaped folder beside Qt.
+    export EMSDK=$qt/emsdk
+    # A static Qt links its plugins (the wasm platform) into the program only
+    # when asked: Debian's Qt source leaves them out by default.
+    build "$top/build-web" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF
+    cmake --build "$top/build-web" --target web_release
+    case "${2:-}" in
+    test) exec python3 "$top/tests/web/browsertest.py" "$site" "$top/build-web/browser" ;;
+    bench) exec python3 "$top/tools/web/bench.py" "$site" ;;
+    serve) exec python3 "$top/tools/web/serve.py" "$site" "${3:-8000}" ;;
+    *) echo "web: the page is in $site, zipped in $(ls "$top"/build-web/kestavine-*-web.zip)" ;;
+    esac
+    ;;
 *)
-    echo "usage: bash tools/setup.sh play|test|package|sanitize|fuzz [seconds]|reproduce|dh|debian13|debian13root|windows|build-depends" >&2
+    echo "usage: bash tools/setup.sh play|test|package|sanitize|fuzz [seconds]|reproduce|dh|debian13|debian13root|windows|web [test|bench|serve [port]]|build-depends" >&2
     exit 2
     ;;
 esac

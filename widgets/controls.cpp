@@ -1,7 +1,10 @@
 #include "controls.h"
 
 #include "enterkeybutton.h"
+#include "pixelartbutton.h"
+#include "pixelarticonengine.h"
 
+#include <QIcon>
 #include <QLabel>
 
 namespace Controls {
@@ -45,6 +48,16 @@ QMessageBox *addMessage(QWidget *parent, const QString &name, QMessageBox::Icon 
     // as well, and both pass over text that the name holds.
     box->setAccessibleName(text.startsWith(title) ? text : title + QLatin1Char(' ') + text);
     return box;
+}
+
+QPushButton *addPictureButton(QWidget *parent, const QString &name, const QImage &picture, QRect geometry)
+{
+    auto *button = new PixelArtButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setIcon(QIcon(new PixelArtIconEngine(picture)));
+    button->setIconSize(picture.size());
+    return button;
 }
 
 } // namespace Controls

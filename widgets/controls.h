@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+class QImage;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -22,6 +23,8 @@ QLabel *addLabel(QWidget *parent, int number, const QString &caption, QRect geom
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, QRect geometry);
 // The button "Command<number>".
 QPushButton *addButton(QWidget *parent, int number, const QString &caption, QRect geometry);
+// Such a button showing a 32 x 32 pixel-art picture, sharp at any scale, and no caption.
+QPushButton *addPictureButton(QWidget *parent, const QString &name, const QImage &picture, QRect geometry);
 
 // A message with an OK button only, gone once dismissed, which a screen
 // reader reads whole, title and text, as it opens.

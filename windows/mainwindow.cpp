@@ -64,7 +64,7 @@ QString fromUtf8(std::string_view text)
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
-    WindowFrame::makeFixedDialog(*this, twipsSize(8130, 5625));
+    WindowFrame::makeFixedDialog(*this, clientSize());
     ScreenReaderKeys::install();
     setObjectName(QString::fromLatin1(ControlNames::kMainWindow));
     setWindowTitle(QStringLiteral("VELDORAKS   kestavine    "));
@@ -99,6 +99,11 @@ MainWindow::~MainWindow()
     m_town.onLotPictureChanged = nullptr;
 }
 
+QSize MainWindow::clientSize()
+{
+    return twipsSize(8130, 5625);
+}
+
 LotPicker *MainWindow::lotPicker() const
 {
     return m_lotPicker;
@@ -118,10 +123,8 @@ void MainWindow::buildPalette()
 {
     for (const BuildingKind &kind : kCatalogue) {
         const int n = kind.number;
-        QPushButton *button =
-            Controls::addButton(this, ControlNames::kindButton(n), QString(), PaletteLayout::kindButton(n));
-        button->setIcon(QIcon(new PixelArtIconEngine(PixelArt::tile(n))));
-        button->setIconSize(QSize(32, 32));
+        QPushButton *button = Controls::addPictureButton(this, ControlNames::kindButton(n), PixelArt::tile(n),
+                                                         PaletteLayout::kindButton(n));
         button->setToolTip(fromUtf8(kind.toolTip));
         button->setAccessibleName(fromUtf8(kind.name));
         // Heard after the name; the whole tool tip would repeat the name, and

@@ -36,6 +36,9 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // The size of the window's client area, frame not included.
+    static QSize clientSize();
+
     TownState &town() { return m_town; }
     SimulationClock &clock() { return m_clock; }
     TownView *townView() const { return m_townView; }

@@ -19,7 +19,7 @@
 SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent)
 {
-    WindowFrame::makeBorderless(*this, twipsSize(8580, 5280));
+    WindowFrame::makeBorderless(*this, clientSize());
     setObjectName(QString::fromLatin1(ControlNames::kSplashWindow));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -43,6 +43,11 @@ SplashWindow::~SplashWindow()
 {
     if (!m_handedOver)
         delete m_mainWindow.data();
+}
+
+QSize SplashWindow::clientSize()
+{
+    return twipsSize(8580, 5280);
 }
 
 void SplashWindow::showEvent(QShowEvent *event)

@@ -16,6 +16,9 @@ public:
     explicit SplashWindow(QWidget *parent = nullptr);
     ~SplashWindow() override;
 
+    // The size of the borderless window, all picture.
+    static QSize clientSize();
+
     // Shows the main window and closes the splash; its timer calls this once.
     void handOver();
 

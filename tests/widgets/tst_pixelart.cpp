@@ -1,8 +1,10 @@
 #include "catalogue.h"
 #include "pixelart.h"
+#include "controls.h"
 #include "pixelarticonengine.h"
 
 #include <QIcon>
+#include <QPushButton>
 #include <QTest>
 
 // The tiles load with their transparency, and pictures enlarged for high-DPI
@@ -15,6 +17,8 @@ private Q_SLOTS:
     void preparedPicturesRepeatPixels();
     void iconsAreEnlargedTheSameWay_data();
     void iconsAreEnlargedTheSameWay();
+    void pictureButtonsDrawWholePixels_data();
+    void pictureButtonsDrawWholePixels();
     void everyTileIsA32PixelSquare_data();
     void everyTileIsA32PixelSquare();
 
@@ -100,6 +104,41 @@ void TestPixelArt::iconsAreEnlargedTheSameWay()
     QCOMPARE(fromIcon.devicePixelRatio(), ratio);
     QCOMPARE(fromIcon.toImage().convertToFormat(QImage::Format_ARGB32),
              prepared.toImage().convertToFormat(QImage::Format_ARGB32));
+}
+
+void TestPixelArt::pictureButtonsDrawWholePixels_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    // A phone's page: 0.97 of the game's size at three screen pixels to one.
+    QTest::newRow("2.91") << 2.91;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+}
+
+// At any scale the button shows its picture's own colours and no blend of
+// them, which Qt's own button painter makes at a fractional scale.
+void TestPixelArt::pictureButtonsDrawWholePixels()
+{
+    QFETCH(qreal, ratio);
+    QImage picture = checkerboard();
+    picture.fill(qRgb(0, 0, 255));
+    for (int y = 0; y < 32; ++y) {
+        for (int x = (y + 1) % 2; x < 32; x += 2)
+            picture.setPixel(x, y, qRgb(255, 0, 0));
+    }
+    QWidget window;
+    QPushButton *button = Controls::addPictureButton(&window, QStringLiteral("Command1"), picture, QRect(0, 0, 33, 33));
+    QImage shown(QSize(33, 33) * ratio, QImage::Format_ARGB32);
+    shown.setDevicePixelRatio(ratio);
+    button->render(&shown);
+    // The middle of the picture, well inside the button's frame.
+    for (int y = qCeil(10 * ratio); y < 22 * ratio; ++y) {
+        for (int x = qCeil(10 * ratio); x < 22 * ratio; ++x) {
+            const QRgb pixel = shown.pixel(x, y);
+            if (pixel != qRgb(255, 0, 0) && pixel != qRgb(0, 0, 255))
+                QFAIL(qPrintable(QStringLiteral("blended at %1,%2").arg(x).arg(y)));
+        }
+    }
 }
 
 void TestPixelArt::everyTileIsA32PixelSquare_data()
