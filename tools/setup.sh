@@ -38,8 +38,8 @@ qt_before_6_8() {
 if [ "$mode ${2:-}" = "web serve" ] && [ -f "$top/build-web/site/index.html" ]; then
     exec python3 "$top/tools/web/serve.py" "$top/build-web/site" "${3:-8000}"
 fi
-case "$mode $*" in
-"windows "* | "reproduce windows"* | "web "*)
+case "$*" in
+windows | "windows "* | web | "web "* | "reproduce windows" | "reproduce web")
     if qt_before_6_8; then
         bash "$top/tools/setup.sh" debian13root
         exec bash "$top/tools/debian13root.sh" run bash tools/setup.sh "$@"
