@@ -46,6 +46,7 @@ Rules-Requires-Root: no
 Package: kestavine
 Architecture: any
 Depends: \${shlibs:Depends}, \${misc:Depends}
+Recommends: qt6-translations-l10n
 Description: small town-building game on a diamond of 25 lots
  Buy houses, shops, offices, roads, railway track and factories and place
  them on a 5 x 5 diamond of lots; every second the town runs a year of

@@ -1,6 +1,7 @@
 #include "qtwords.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 void installQtWords()
@@ -10,10 +11,16 @@ void installQtWords()
         return;
     auto *words = new QTranslator(application);
     words->setObjectName(QStringLiteral("qtWords"));
-    if (!words->load(QStringLiteral(":/translations/qtbase_ja.qm"))) {
-        qWarning("Qt's Japanese words are missing from the program; Qt's menus speak English");
-        delete words;
-        return;
+    // Beside the program where it brings its own Qt (the Windows zip), else
+    // where the system's Qt keeps its translations.
+    const QString folders[] = {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    for (const QString &folder : folders) {
+        if (words->load(QStringLiteral("qtbase_ja"), folder)) {
+            QCoreApplication::installTranslator(words);
+            return;
+        }
     }
-    QCoreApplication::installTranslator(words);
+    // Without it only Qt's own words stay English.
+    delete words;
 }

@@ -5,7 +5,7 @@
 # that into ZIP. Everything is stripped and dated at the source's date, so two
 # builds give the same bytes.
 #   cmake -DPROGRAM=... -DQT_PREFIX=... -DRUNTIME_DIRS=DIR|DIR... -DOBJDUMP=... -DSTRIP=...
-#         -DPYTHON=... -DSOURCE=... -DSTAGE=... -DFILES=... -DZIP=... -P bundle.cmake
+#         -DPYTHON=... -DSOURCE=... -DSTAGE=... -DFILES=... -DQT_JAPANESE=... -DZIP=... -P bundle.cmake
 # FILES is the installer's file lists (see the end).
 cmake_minimum_required(VERSION 3.25)
 include(${SOURCE}/cmake/SourceDateEpoch.cmake)
@@ -33,6 +33,10 @@ foreach(plugin IN LISTS plugins)
     file(COPY_FILE "${QT_PREFIX}/plugins/${plugin}" "${STAGE}/${plugin}")
     list(APPEND pending "${STAGE}/${plugin}")
 endforeach()
+
+# Qt's own words in Japanese, which the game reads from beside it.
+file(MAKE_DIRECTORY "${STAGE}/translations")
+file(COPY_FILE "${QT_JAPANESE}" "${STAGE}/translations/qtbase_ja.qm")
 
 # A DLL that Qt or the compiler brings goes beside the exe; any other is the
 # system's.
@@ -70,6 +74,7 @@ foreach(pair
         "${QT_PREFIX}/LICENSES/LGPL-3.0-only.txt|Qt-LGPL-3.0.txt"
         "${QT_PREFIX}/LICENSES/GPL-3.0-only.txt|Qt-GPL-3.0.txt"
         "${QT_PREFIX}/LICENSES/debian-copyright|Qt-copyright.txt"
+        "/usr/share/doc/qt6-translations-l10n/copyright|Qt-translations-copyright.txt"
         "/usr/share/common-licenses/LGPL-2.1|Wine-wintab-LGPL-2.1.txt"
         "/usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright|GCC-runtime-libraries.txt"
         "/usr/share/doc/mingw-w64-x86-64-dev/copyright|MinGW-w64-winpthreads.txt")
@@ -81,14 +86,12 @@ endforeach()
 file(GLOB dsc "${QT_PREFIX}/*.dsc")
 get_filename_component(dsc "${dsc}" NAME)
 string(REGEX REPLACE "^qt6-base_(.*)\\.dsc$" "\\1" qt_version "${dsc}")
+execute_process(COMMAND dpkg-query -W "-f=\${source:Package}, version \${source:Version}" qt6-translations-l10n
+                OUTPUT_VARIABLE translations_source COMMAND_ERROR_IS_FATAL ANY)
 file(WRITE "${licences}/README.txt"
 "kestavine is free software under the MIT licence (kestavine-MIT.txt). Its
 font, Kestavine Gothic, is cut from Noto Sans CJK JP and is under the SIL Open
-Font License 1.1 (KestavineGothic-OFL-1.1.txt). kestavine.exe also carries
-Qt's own words in Japanese, taken from Qt's translation qtbase_ja (Debian's
-qt6-translations-l10n), under the GNU GPL version 3 (Qt-GPL-3.0.txt) with The
-Qt Company GPL Exception 1.0, whose Exception 1 lets a larger work contain
-them under terms of its own.
+Font License 1.1 (KestavineGothic-OFL-1.1.txt).
 
 Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll and the plugins in platforms/, styles/
 and imageformats/ are Qt ${qt_version}, under the GNU LGPL version 3
@@ -100,6 +103,13 @@ HarfBuzz and others) and their licences. You may replace these DLLs with
 your own build of Qt ${qt_version}. Debian's source leaves out two Wintab
 headers that Qt's windows plugin is compiled with; Wine's wintab.h and
 pktdef.h (GNU LGPL 2.1 or later, Wine-wintab-LGPL-2.1.txt) took their place.
+
+translations/qtbase_ja.qm is Qt's Japanese translation of its own words (a
+text box's menu, a message's OK), which the game reads at start, unmodified
+from Debian's package qt6-translations-l10n, made from Debian's source
+package ${translations_source}. It is under the GNU GPL version 3
+(Qt-GPL-3.0.txt) with The Qt Company GPL Exception 1.0, as
+Qt-translations-copyright.txt says.
 
 libstdc++-6.dll, libgcc_s_seh-1.dll and libssp-0.dll are GCC's runtime
 libraries, under the GNU GPL version 3 with the GCC Runtime Library Exception

@@ -1,16 +1,15 @@
 #!/usr/bin/python3
-"""Makes the game's Japanese translation of Qt's own words.
+"""Lists the characters of Qt's own words that the game shows in Japanese.
 
-    qtjapanese.py LCONVERT QTBASE_JA_QM OUTPUT_QM CHARACTERS_LIST
+    qtjapanese.py LCONVERT QTBASE_JA_QM CHARACTERS_LIST
 
-Takes from Qt's Japanese translation (qtbase_ja.qm, Debian's
-qt6-translations-l10n) the words of the parts of Qt the game shows: a text
-box's context menu with its shortcuts, the buttons Qt names (a message's OK),
-the actions a screen reader lists. Writes them as OUTPUT_QM, which the
-program embeds, and their characters to CHARACTERS_LIST, one line, for the
-game's font (see tools/fontgen/makegamefont.py). lconvert, Qt's own
-converter (qt6-l10n-tools), reads and writes the .qm; the same inputs give
-the same bytes.
+Reads Qt's Japanese translation (qtbase_ja.qm, Debian's
+qt6-translations-l10n), which the game loads at run time, and writes the
+characters of the words of the parts of Qt the game shows (a text box's
+context menu with its shortcuts, the buttons Qt names, a message's OK, the
+actions a screen reader lists) to CHARACTERS_LIST, one line, for the game's
+font (see tools/fontgen/makegamefont.py). lconvert, Qt's own converter
+(qt6-l10n-tools), reads the .qm.
 """
 
 import pathlib
@@ -30,30 +29,23 @@ CONTEXTS = {
 
 
 def main(arguments):
-    if len(arguments) != 4:
+    if len(arguments) != 3:
         sys.exit(__doc__.split("\n\n")[1])
-    lconvert, source, output, characters_list = arguments
+    lconvert, source, characters_list = arguments
     with tempfile.TemporaryDirectory() as scratch:
         everything = pathlib.Path(scratch, "everything.ts")
-        kept = pathlib.Path(scratch, "kept.ts")
         subprocess.run([lconvert, "-i", source, "-of", "ts", "-o", str(everything)], check=True)
         tree = ElementTree.parse(everything)
-        root = tree.getroot()
         characters = set()
-        for context in list(root.findall("context")):
+        for context in tree.getroot().findall("context"):
             if context.findtext("name") not in CONTEXTS:
-                root.remove(context)
                 continue
             for translation in context.iter("translation"):
                 characters |= set(translation.text or "")
             for form in context.iter("numerusform"):
                 characters |= set(form.text or "")
-        tree.write(kept, encoding="utf-8", xml_declaration=True)
-        subprocess.run([lconvert, "-i", str(kept), "-of", "qm", "-o", output], check=True)
     text = "".join(sorted(c for c in characters if c.isprintable())) + "\n"
-    target = pathlib.Path(characters_list)
-    if not target.exists() or target.read_text(encoding="utf-8") != text:
-        target.write_text(text, encoding="utf-8")
+    pathlib.Path(characters_list).write_text(text, encoding="utf-8")
 
 
 if __name__ == "__main__":
