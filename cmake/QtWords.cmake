@@ -36,3 +36,14 @@ function(kestavine_add_qt_words)
         VERBATIM)
     set_property(GLOBAL APPEND PROPERTY KESTAVINE_FONT_LISTS ${characters})
 endfunction()
+
+# On Windows there is no system Qt to read the translation from: the game
+# reads it from the translations folder beside the program
+# (widgets/qtwords.cpp). Puts a copy there for programs built into FOLDER, so
+# that the game and its tests speak Qt's words in Japanese where they are built.
+function(kestavine_place_qt_words folder)
+    if(WIN32)
+        file(MAKE_DIRECTORY ${folder}/translations)
+        configure_file(${KESTAVINE_QT_JAPANESE} ${folder}/translations/qtbase_ja.qm COPYONLY)
+    endif()
+endfunction()

@@ -17,7 +17,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 upstream=${version%%+*}
 unity=${KESTAVINE_QT_UNITY:-ON}
-recipe=$( (cat "$here/qt.sh" "$here/qt-wasm-without-opengl.patch"; echo "unity=$unity") | sha256sum | cut -c1-16)
+# The mark covers Debian's revision too: a new revision is built anew.
+recipe=$( (cat "$here/qt.sh" "$here/qt-wasm-without-opengl.patch"; echo "unity=$unity $version") | sha256sum | cut -c1-16)
 prefix=$cache/qt-$upstream-wasm
 if [ "$(cat "$prefix/.recipe" 2>/dev/null)" = "$recipe" ]; then
     echo "$prefix"
