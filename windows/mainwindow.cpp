@@ -130,6 +130,11 @@ void MainWindow::buildPalette()
         // Heard after the name; the whole tool tip would repeat the name, and
         // a screen reader may drop a description too like the name.
         button->setAccessibleDescription(fromUtf8(shownPrice(kind)));
+#ifdef Q_OS_WIN
+        // A Windows screen reader reads the help text, which Qt takes from
+        // What's This; the description goes to a property it passes over.
+        button->setWhatsThis(fromUtf8(shownPrice(kind)));
+#endif
         connect(button, &QPushButton::clicked, this, [this, n] { openLotPicker(n); });
         // The arrows go across the palette before the button takes them.
         button->installEventFilter(this);

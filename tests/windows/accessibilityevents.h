@@ -58,8 +58,13 @@ private:
     static void record(QAccessibleEvent *event)
     {
         QAccessibleInterface *source = event->accessibleInterface();
-        s_current->m_events.append({event->type(), source ? source->role() : QAccessible::NoRole,
-                                    source ? source->text(QAccessible::Name) : QString(),
+        QString name = source ? source->text(QAccessible::Name) : QString();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // An announcement is heard by its message, whatever its source is named.
+        if (event->type() == QAccessible::Announcement)
+            name = static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+#endif
+        s_current->m_events.append({event->type(), source ? source->role() : QAccessible::NoRole, name,
                                     source ? QAccessible::uniqueId(source) : 0});
     }
 
