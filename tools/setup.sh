@@ -7,6 +7,7 @@
 #   bash tools/setup.sh fuzz [seconds]  run each fuzz target for a while (default 20 s)
 #   bash tools/setup.sh reproduce       build the package twice, differently, and compare
 #   bash tools/setup.sh reproduce windows  the same for the Windows zip and installer
+#   bash tools/setup.sh reproduce windows|web --built  the same, against the build just made here
 #   bash tools/setup.sh dh              build a Debian package with plain debhelper, offline
 #   bash tools/setup.sh debian13        the test command and lintian on a Debian 13 root
 #   bash tools/setup.sh debian13root    make the Debian 13 root that debian13 and windows use
@@ -39,7 +40,7 @@ if [ "$mode ${2:-}" = "web serve" ] && [ -f "$top/build-web/site/index.html" ]; 
     exec python3 "$top/tools/web/serve.py" "$top/build-web/site" "${3:-8000}"
 fi
 case "$*" in
-windows | "windows "* | web | "web "* | "reproduce windows" | "reproduce web")
+windows | "windows "* | web | "web "* | "reproduce windows"* | "reproduce web"*)
     if qt_before_6_8; then
         bash "$top/tools/setup.sh" debian13root
         exec bash "$top/tools/debian13root.sh" run bash tools/setup.sh "$@"
