@@ -19,6 +19,7 @@
 #   bash tools/setup.sh web serve [port]  serve build-web/site/ on 127.0.0.1
 #   bash tools/setup.sh reproduce web   the web zip built twice and compared
 #   bash tools/setup.sh build-depends   print what building and testing need (installs nothing)
+#   bash tools/setup.sh install MODE... install what those modes need, build nothing
 # Installs only packages that are missing and builds incrementally, so a
 # second run starts at once.
 set -euo pipefail
@@ -58,42 +59,52 @@ build_packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk python3-fontto
 # the font test compiles Chinese and Korean locales of its own.
 # qt6-base-private-dev: a test switches accessibility on, as a screen reader does.
 test_packages=(xvfb xauth x11-utils file openbox locales qt6-base-private-dev)
+# add_packages MODE [SUB]: what MODE needs beyond the build's packages.
+add_packages() {
+    case "$1" in
+    test | sanitize) packages+=("${test_packages[@]}") ;;
+    fuzz) packages+=(clang libclang-rt-dev) ;;
+    # Packs twice from a clone and a tarball that git makes; the second build
+    # runs under a German locale, compiled from the locales package's sources.
+    reproduce) packages+=(dpkg-dev locales git) ;;
+    # A distribution's build: debhelper, and the same packages as Build-Depends.
+    dh) packages+=("${test_packages[@]}" debhelper git lintian) ;;
+    build-depends)
+        echo "${build_packages[*]} ${test_packages[*]}"
+        exit 0
+        ;;
+    esac
+    # The package test builds the .deb and checks it as Debian would, dated by
+    # git; the Debian 13 run builds a root of its own.
+    case "$1" in
+    test) packages+=(dpkg-dev lintian appstream git) ;;
+    # The package's dependencies come from dpkg-shlibdeps, its dates from git.
+    package) packages+=(dpkg-dev git) ;;
+    debian13 | debian13root) packages+=(debootstrap) ;;
+    # Qt for Windows is built from Debian's own source (dpkg-dev unpacks it;
+    # libwine-dev has the Wintab headers it leaves out) with MinGW-w64, posix
+    # threads; NSIS makes the installer; Wine on Xvfb with openbox runs the tests;
+    # the zip's dates come from git.
+    windows)
+        packages+=(g++-mingw-w64-x86-64-posix dpkg-dev libwine-dev nsis wine wine64 xvfb xauth openbox git)
+        ;;
+    # Qt for WebAssembly is built from the same source with emscripten (whose
+    # optimiser is binaryen's); Chromium plays the page in the test and the
+    # benchmark; the zip's dates come from git.
+    web)
+        packages+=(emscripten binaryen dpkg-dev git)
+        case "${2:-}" in test | bench) packages+=(chromium) ;; esac
+        ;;
+    esac
+}
 packages=("${build_packages[@]}")
-case "$mode" in
-test | sanitize) packages+=("${test_packages[@]}") ;;
-fuzz) packages+=(clang libclang-rt-dev) ;;
-# Packs twice from a clone and a tarball that git makes; the second build
-# runs under a German locale, compiled from the locales package's sources.
-reproduce) packages+=(dpkg-dev locales git) ;;
-# A distribution's build: debhelper, and the same packages as Build-Depends.
-dh) packages+=("${test_packages[@]}" debhelper git lintian) ;;
-build-depends)
-    echo "${build_packages[*]} ${test_packages[*]}"
-    exit 0
-    ;;
-esac
-# The package test builds the .deb and checks it as Debian would, dated by
-# git; the Debian 13 run builds a root of its own.
-case "$mode" in
-test) packages+=(dpkg-dev lintian appstream git) ;;
-# The package's dependencies come from dpkg-shlibdeps, its dates from git.
-package) packages+=(dpkg-dev git) ;;
-debian13 | debian13root) packages+=(debootstrap) ;;
-# Qt for Windows is built from Debian's own source (dpkg-dev unpacks it;
-# libwine-dev has the Wintab headers it leaves out) with MinGW-w64, posix
-# threads; NSIS makes the installer; Wine on Xvfb with openbox runs the tests;
-# the zip's dates come from git.
-windows)
-    packages+=(g++-mingw-w64-x86-64-posix dpkg-dev libwine-dev nsis wine wine64 xvfb xauth openbox git)
-    ;;
-# Qt for WebAssembly is built from the same source with emscripten (whose
-# optimiser is binaryen's); Chromium plays the page in the test and the
-# benchmark; the zip's dates come from git.
-web)
-    packages+=(emscripten binaryen dpkg-dev git)
-    case "${2:-}" in test | bench) packages+=(chromium) ;; esac
-    ;;
-esac
+if [ "$mode" = install ]; then
+    # install MODE...: what those modes need, with nothing built: CI fetches
+    # the Debian 13 root's packages this way while the first stages build.
+    for wanted in "${@:2}"; do add_packages "$wanted" test; done
+else
+    add_packages "$mode" "${2:-}"
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -107,6 +118,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+[ "$mode" != install ] || exit 0
 
 # configured DIR [cmake options...]: whether DIR's cache already holds each
 # -DNAME=VALUE given.
