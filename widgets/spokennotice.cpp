@@ -40,11 +40,19 @@ void SpokenNotice::say(const QString &text)
     // A screen reader speaks a notification as it comes into view.
     hide();
     show();
+    announce(this, text);
+}
+
+void SpokenNotice::announce(QObject *source, const QString &text)
+{
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && !defined(Q_OS_LINUX)
-    // Windows' UI Automation passes on no notification coming into view;
-    // Qt 6.8 turns an announcement into a UI Automation notification. (On
-    // Linux the notification above is what Orca speaks, once.)
-    QAccessibleAnnouncementEvent announcement(this, text);
+    // Windows' UI Automation passes on no notification coming into view and
+    // no message's text; Qt 6.8 turns an announcement into a UI Automation
+    // notification. (On Linux the notification is what Orca speaks, once.)
+    QAccessibleAnnouncementEvent announcement(source, text);
     QAccessible::updateAccessibility(&announcement);
+#else
+    Q_UNUSED(source);
+    Q_UNUSED(text);
 #endif
 }

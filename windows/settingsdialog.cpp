@@ -7,6 +7,7 @@
 #include "lineshape.h"
 #include "policy.h"
 #include "secondarywindow.h"
+#include "spokennotice.h"
 #include "spokensummary.h"
 #include "townstate.h"
 #include "twips.h"
@@ -194,4 +195,5 @@ void SettingsDialog::refuse(QLineEdit *figure, const QString &message)
     // open() rather than exec(): the message is modal to this window without
     // running an event loop of its own inside the click.
     box->open();
+    SpokenNotice::announce(box, box->accessibleName());
 }
