@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 
 namespace {
@@ -270,6 +271,16 @@ void MainWindow::openSettingsDialog()
     }
     m_settingsDialog->refreshOverview();
     SecondaryWindow::present(*m_settingsDialog);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The town opens with the first kind in focus. A platform that activates a
+    // window as it makes it (the browser's) does so before the buttons show,
+    // and Qt then hands the focus on to the next button.
+    if (!event->spontaneous())
+        m_kindButtons.front()->setFocus();
 }
 
 void MainWindow::showAbout()
