@@ -31,6 +31,17 @@ void preferFreeTypeFonts()
 }
 #endif
 
+// Names the program, then shows the splash, which hands over to the town.
+void startGame()
+{
+    // The application name is the window's class (WM_CLASS), which the desktop
+    // entry names as StartupWMClass; on Wayland the app id is the entry's name.
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESTAVINE_APP_ID));
+    auto *splash = new SplashWindow;
+    splash->show();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -43,17 +54,19 @@ int main(int argc, char *argv[])
 #endif
 #ifdef Q_OS_WASM
     WebPage::fitWindowsToPage();
-#endif
+    // In a page, exec() hands control back to the browser by unwinding the
+    // stack, and the browser runs the events. The application lives on the
+    // heap for the page's life: main() then holds nothing to clean up, so the
+    // unwinding stops short of the frame that holds exec()'s own event loop,
+    // which quitting walks. (With the application on main()'s stack, quitting
+    // read that freed frame.)
+    auto *app = new QApplication(argc, argv);
+    WebPage::prepare(*app);
+    startGame();
+    return QApplication::exec();
+#else
     QApplication app(argc, argv);
-    // The application name is the window's class (WM_CLASS), which the desktop
-    // entry names as StartupWMClass; on Wayland the app id is the entry's name.
-    QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
-    QGuiApplication::setDesktopFileName(QStringLiteral(KESTAVINE_APP_ID));
-#ifdef Q_OS_WASM
-    WebPage::prepare(app);
-#endif
-
-    auto *splash = new SplashWindow;
-    splash->show();
+    startGame();
     return app.exec();
+#endif
 }

@@ -59,7 +59,10 @@ endfunction()
 # is made.
 function(kestavine_list_font_characters target)
     get_target_property(sources ${target} SOURCES)
-    list(TRANSFORM sources PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+    # The target's own files: what the build generates for it (a resource's
+    # code) holds none of the game's text.
+    list(FILTER sources EXCLUDE REGEX "^${CMAKE_BINARY_DIR}/")
+    list(TRANSFORM sources PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ REGEX "^[^/]")
     set_property(GLOBAL APPEND PROPERTY KESTAVINE_GAME_SOURCES ${sources})
     set_property(GLOBAL APPEND PROPERTY KESTAVINE_FONT_TARGETS ${target})
     get_target_property(type ${target} TYPE)

@@ -17,7 +17,8 @@ set(files
     "${QT_PREFIX}/LICENSES/LGPL-3.0-only.txt|licences/Qt-LGPL-3.0.txt"
     "${QT_PREFIX}/LICENSES/debian-copyright|licences/Qt-copyright.txt"
     "${SOURCE}/tools/web/qt-wasm-without-opengl.patch|licences/qt-wasm-without-opengl.patch"
-    "/usr/share/doc/emscripten/copyright|licences/emscripten-copyright.txt")
+    "/usr/share/doc/emscripten/copyright|licences/emscripten-copyright.txt"
+    "/usr/share/doc/qt6-translations-l10n/copyright|licences/Qt-translations-copyright.txt")
 file(MAKE_DIRECTORY "${SITE}/licences")
 foreach(pair IN LISTS files)
     string(REPLACE "|" ";" pair "${pair}")
@@ -48,6 +49,9 @@ qt-wasm-without-opengl.patch, which lets the platform plugin build without
 OpenGL. Qt-copyright.txt is that package's copyright file: it names the
 libraries Qt bundles (zlib, libpng, PCRE2, FreeType, HarfBuzz, the DejaVu
 fonts and others) and their licences. The game's source is published with it.
+kestavine.wasm also holds Qt's Japanese translation of its own words
+(qtbase_ja.qm, from Debian's qt6-translations-l10n), under the GNU GPL
+version 3 with the Qt exception 1.0 (Qt-translations-copyright.txt).
 
 The program was compiled with Debian's emscripten ${emscripten_version}, whose C and C++
 libraries and JavaScript runtime it includes; emscripten-copyright.txt names
