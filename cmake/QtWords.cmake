@@ -39,11 +39,8 @@ endfunction()
 
 # On Windows there is no system Qt to read the translation from: the game
 # reads it from the translations folder beside the program
-# (widgets/qtwords.cpp). Puts a copy there for programs built into FOLDER, so
-# that the game and its tests speak Qt's words in Japanese where they are built.
-function(kestavine_place_qt_words folder)
-    if(WIN32)
-        file(MAKE_DIRECTORY ${folder}/translations)
-        configure_file(${KESTAVINE_QT_JAPANESE} ${folder}/translations/qtbase_ja.qm COPYONLY)
-    endif()
-endfunction()
+# (widgets/qtwords.cpp). A copy goes beside the programs built here, the game
+# and its tests, which Qt's project set-up puts in one folder on Windows.
+if(WIN32)
+    configure_file(${KESTAVINE_QT_JAPANESE} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations/qtbase_ja.qm COPYONLY)
+endif()
