@@ -64,12 +64,13 @@ diff "$scratch/zipped" "$scratch/installed" || fail "the installer installed oth
 [ -f "$menu/kestavine.lnk" ] || fail "no Start-menu entry in $menu"
 wine reg query "$key" /v UninstallString 2>/dev/null | grep 'uninstall.exe" /CurrentUser' >/dev/null \
     || fail "no uninstall entry in $key"
-wine reg query "$key" /v DisplayVersion | grep -F "$(basename "$setup" | cut -d- -f2)" >/dev/null || fail "an earlier entry"
+wine reg query "$key" /v DisplayVersion | grep -F "$(basename "$setup" | cut -d- -f2)" >/dev/null || fail "not this version's entry"
 [ -f "$target/town.txt" ] || fail "the installer removed the player's file"
 echo "the installer installed the zip's $(wc -l <"$scratch/installed") files, a Start-menu entry and an uninstall entry"
 
-# The uninstaller runs a copy of itself from the temporary folder, and returns at once.
 wine "$setup" /S /CurrentUser '/D=C:\kestavine-release-test-2'
+
+# The uninstaller runs a copy of itself from the temporary folder, and returns at once.
 wine "$target/uninstall.exe" /S /CurrentUser
 for _ in $(seq 120); do [ -e "$target/uninstall.exe" ] && sleep 0.5; done
 [ "$(ls -A "$target")" = town.txt ] || fail "the uninstaller left $(ls -A "$target")"
