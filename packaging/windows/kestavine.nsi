@@ -62,9 +62,12 @@ Section "kestavine"
     ; An earlier version's files that this one no longer has (a Qt plugin of
     ; another name) would stay and might be loaded. Only the earlier
     ; uninstaller knows them all; it leaves the player's own files. _?= runs
-    ; it in place, so that ExecWait waits for it.
-    IfFileExists "$INSTDIR\uninstall.exe" 0 +2
-    ExecWait '"$INSTDIR\uninstall.exe" /S /$MultiUser.InstallMode _?=$INSTDIR'
+    ; it in place, so that ExecWait waits for it. The game beside it tells
+    ; that it is this game's uninstaller and not another program's.
+    ${If} ${FileExists} "$INSTDIR\uninstall.exe"
+    ${AndIf} ${FileExists} "$INSTDIR\kestavine.exe"
+        ExecWait '"$INSTDIR\uninstall.exe" /S /$MultiUser.InstallMode _?=$INSTDIR'
+    ${EndIf}
     !insertmacro KESTAVINE_INSTALL_FILES
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
