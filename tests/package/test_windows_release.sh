@@ -66,9 +66,8 @@ wine reg query "$key" /v UninstallString 2>/dev/null | grep 'uninstall.exe" /Cur
     || fail "no uninstall entry in $key"
 wine reg query "$key" /v DisplayVersion | grep -F "$(basename "$setup" | cut -d- -f2)" >/dev/null || fail "not this version's entry"
 [ -f "$target/town.txt" ] || fail "the installer removed the player's file"
-echo "the installer installed the zip's $(wc -l <"$scratch/installed") files, a Start-menu entry and an uninstall entry"
-
 wine "$setup" /S /CurrentUser '/D=C:\kestavine-release-test-2'
+echo "the installer installed the zip's $(wc -l <"$scratch/installed") files, a Start-menu entry and an uninstall entry"
 
 # The uninstaller runs a copy of itself from the temporary folder, and returns at once.
 wine "$target/uninstall.exe" /S /CurrentUser
