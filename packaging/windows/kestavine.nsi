@@ -1,7 +1,9 @@
 ; The game's installer for Windows, made with NSIS from the folder that the zip
 ; holds. It installs for the current user (no administrator needed) or for all
 ; users, adds a Start-menu entry with the game's icon and an uninstaller, and
-; the uninstaller removes exactly what was installed. The build defines:
+; the uninstaller removes exactly what was installed. Installed over an earlier
+; version, it has that version's uninstaller take away what it installed first.
+; The build defines:
 ;   VERSION, PUBLISHER, ICON (the game's), STAGE (the laid-out folder), FILES
 ;   (its file lists and size, written by bundle.cmake) and OUTFILE.
 ; A 64-bit installer, for a 64-bit game: it runs where the game runs.
@@ -31,9 +33,10 @@ BrandingText "kestavine ${VERSION}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-; The game speaks Japanese; a system in another language gets English.
-!insertmacro MUI_LANGUAGE "Japanese"
+; The game speaks Japanese; a system in another language gets English, as
+; NSIS falls back to the first language for a language it has no words for.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Japanese"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=0 "ProductName" "kestavine"
@@ -56,6 +59,15 @@ Function un.onInit
 FunctionEnd
 
 Section "kestavine"
+    ; An earlier version's files that this one no longer has (a Qt plugin of
+    ; another name) would stay and might be loaded. Only the earlier
+    ; uninstaller knows them all; it leaves the player's own files. _?= runs
+    ; it in place, so that ExecWait waits for it. The game beside it tells
+    ; that it is this game's uninstaller and not another program's.
+    ${If} ${FileExists} "$INSTDIR\uninstall.exe"
+    ${AndIf} ${FileExists} "$INSTDIR\kestavine.exe"
+        ExecWait '"$INSTDIR\uninstall.exe" /S /$MultiUser.InstallMode _?=$INSTDIR'
+    ${EndIf}
     !insertmacro KESTAVINE_INSTALL_FILES
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -73,9 +85,15 @@ Section "kestavine"
 SectionEnd
 
 Section "Uninstall"
-    Delete "$SMPROGRAMS\kestavine.lnk"
+    ; There is one Start-menu entry and one uninstall entry (for the user or
+    ; for all); when another copy was installed since, they are that copy's.
+    ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == $INSTDIR
+    ${OrIf} $0 == ""
+        Delete "$SMPROGRAMS\kestavine.lnk"
+        DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+    ${EndIf}
     !insertmacro KESTAVINE_UNINSTALL_FILES
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
-    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd

@@ -3,8 +3,8 @@
 # anything in it imports is in it or is Windows' own (found in the Wine
 # prefix's system32, or an API set), and the licence texts are there. The installer, run
 # silently under Wine for the current user: it installs what the zip holds,
-# a Start-menu entry and an uninstall entry, and its uninstaller takes all of
-# that away again.
+# a Start-menu entry and an uninstall entry, over an earlier release and a player's file, and
+# its uninstaller takes its own away, and the entries too unless a second copy has them now.
 #   test_windows_release.sh BUILD_DIR OBJDUMP       (needs WINEPREFIX, made by wineboot)
 set -euo pipefail
 
@@ -50,20 +50,34 @@ drive_c=$WINEPREFIX/drive_c
 target=$drive_c/kestavine-release-test
 menu=$(find "$drive_c/users" -path '*/Start Menu/Programs' -type d | grep -v Public | head -n 1)
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kestavine'
-rm -rf "$target"
+rm -rf "$target" "$target-2"
+# An earlier release, from the same files and one that this one no longer has.
+cp -r "$folder" "$scratch/earlier" && echo >"$scratch/earlier/styles/qearlierstyle.dll"
+cmake -DSTAGE="$scratch/earlier" -DFILES="$scratch/earlier.nsh" -P "${0%/*}/../../packaging/windows/filelists.cmake"
+makensis -V1 -DVERSION=0.0.1 -DPUBLISHER=- -DICON="${0%/*}/../../assets/icon/kestavine.ico" -DSTAGE="$scratch/earlier" \
+    -DFILES="$scratch/earlier.nsh" -DOUTFILE="$scratch/earlier.exe" "${0%/*}/../../packaging/windows/kestavine.nsi"
+wine "$scratch/earlier.exe" /S /CurrentUser '/D=C:\kestavine-release-test' && echo >"$target/town.txt"
 wine "$setup" /S /CurrentUser '/D=C:\kestavine-release-test'
 (cd "$folder" && find . -type f | sort) >"$scratch/zipped"
-(cd "$target" && find . -type f ! -name uninstall.exe | sort) >"$scratch/installed"
+(cd "$target" && find . -type f ! -name uninstall.exe ! -name town.txt | sort) >"$scratch/installed"
 diff "$scratch/zipped" "$scratch/installed" || fail "the installer installed other files than the zip holds"
 [ -f "$menu/kestavine.lnk" ] || fail "no Start-menu entry in $menu"
 wine reg query "$key" /v UninstallString 2>/dev/null | grep 'uninstall.exe" /CurrentUser' >/dev/null \
     || fail "no uninstall entry in $key"
+wine reg query "$key" /v DisplayVersion | grep -F "$(basename "$setup" | cut -d- -f2)" >/dev/null || fail "not this version's entry"
+[ -f "$target/town.txt" ] || fail "the installer removed the player's file"
+wine "$setup" /S /CurrentUser '/D=C:\kestavine-release-test-2'
 echo "the installer installed the zip's $(wc -l <"$scratch/installed") files, a Start-menu entry and an uninstall entry"
 
 # The uninstaller runs a copy of itself from the temporary folder, and returns at once.
 wine "$target/uninstall.exe" /S /CurrentUser
-for _ in $(seq 120); do [ -e "$target" ] && sleep 0.5; done
-[ ! -e "$target" ] || fail "the uninstaller left $(cd "$target" && find . | head -n 5)"
+for _ in $(seq 120); do [ -e "$target/uninstall.exe" ] && sleep 0.5; done
+[ "$(ls -A "$target")" = town.txt ] || fail "the uninstaller left $(ls -A "$target")"
+wine reg query "$key" /v InstallLocation | grep -F test-2 >/dev/null && [ -f "$menu/kestavine.lnk" ] \
+    || fail "uninstalling one copy took the other's entries"
+wine "$target-2/uninstall.exe" /S /CurrentUser
+for _ in $(seq 120); do [ -e "$target-2" ] && sleep 0.5; done
+[ ! -e "$target-2" ] || fail "the uninstaller left $(cd "$target-2" && find . | head -n 5)"
 [ ! -e "$menu/kestavine.lnk" ] || fail "the uninstaller left the Start-menu entry"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left $key"
 echo "the uninstaller removed all of it"
