@@ -8,12 +8,19 @@
 # when there is none of them.
 
 # Stops with an error when SOURCE_DATE_EPOCH is set to something other than
-# a whole number of seconds: a date silently replaced would be worse.
+# a whole number of seconds that every archive made here can hold (a zip
+# dates its files from 1980 to 2107): a date silently replaced, or a
+# half-written zip, would be worse.
 function(kestavine_check_source_date_epoch)
     set(epoch "$ENV{SOURCE_DATE_EPOCH}")
-    if(NOT epoch STREQUAL "" AND NOT epoch MATCHES "^[0-9]+$")
+    if(epoch STREQUAL "")
+        return()
+    endif()
+    # Ten digits at most, before comparing: CMake's numbers end at 64 bits.
+    if(NOT epoch MATCHES "^[0-9]+$" OR epoch MATCHES "^0*[0-9]{11}" OR epoch LESS 315532800
+       OR epoch GREATER 4354819199)
         message(FATAL_ERROR "SOURCE_DATE_EPOCH must be a whole number of seconds since 1970 "
-                            "(UTC), such as 1765152000, not \"${epoch}\"")
+                            "(UTC) from 1980 to 2107, such as 1765152000, not \"${epoch}\"")
     endif()
 endfunction()
 
@@ -66,12 +73,29 @@ endfunction()
 # The date NEWS gives a release ("2026-12-07") as seconds since 1970 at noon
 # UTC, the time the Debian changelog gives it too.
 function(kestavine_release_epoch iso_date out)
-    if(NOT iso_date MATCHES "^([0-9]+)-([0-9]+)-([0-9]+)$")
+    if(NOT iso_date MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
         message(FATAL_ERROR "A release date reads YYYY-MM-DD, not \"${iso_date}\"")
     endif()
     math(EXPR year "${CMAKE_MATCH_1}")
     math(EXPR month "${CMAKE_MATCH_2}")
     math(EXPR day "${CMAKE_MATCH_3}")
+    # A day the calendar has: else the date would roll over into the next
+    # month in some files and stand as written in others.
+    set(month_days 31 28 31 30 31 30 31 31 30 31 30 31)
+    set(last_day 0)
+    if(month GREATER_EQUAL 1 AND month LESS_EQUAL 12)
+        math(EXPR index "${month} - 1")
+        list(GET month_days ${index} last_day)
+        math(EXPR by4 "${year} % 4")
+        math(EXPR by100 "${year} % 100")
+        math(EXPR by400 "${year} % 400")
+        if(month EQUAL 2 AND ((by4 EQUAL 0 AND NOT by100 EQUAL 0) OR by400 EQUAL 0))
+            set(last_day 29)
+        endif()
+    endif()
+    if(day LESS 1 OR day GREATER last_day)
+        message(FATAL_ERROR "The release date \"${iso_date}\" is no day of the calendar")
+    endif()
     # Days since 1970-01-01 in the proleptic Gregorian calendar, counting
     # years from March so that the leap day comes last.
     if(month LESS_EQUAL 2)
