@@ -9,18 +9,17 @@
 
 # Stops with an error when SOURCE_DATE_EPOCH is set to something other than
 # a whole number of seconds that every archive made here can hold (a zip
-# dates its files from 1980 to 2107): a date silently replaced, or a
-# half-written zip, would be worse.
+# dates its files up to 2107; earlier than 1980 it says 1980): a date
+# silently replaced, or a half-written zip, would be worse.
 function(kestavine_check_source_date_epoch)
     set(epoch "$ENV{SOURCE_DATE_EPOCH}")
     if(epoch STREQUAL "")
         return()
     endif()
     # Ten digits at most, before comparing: CMake's numbers end at 64 bits.
-    if(NOT epoch MATCHES "^[0-9]+$" OR epoch MATCHES "^0*[0-9]{11}" OR epoch LESS 315532800
-       OR epoch GREATER 4354819199)
+    if(NOT epoch MATCHES "^[0-9]+$" OR epoch MATCHES "^0*[1-9][0-9]{10}" OR epoch GREATER 4354819199)
         message(FATAL_ERROR "SOURCE_DATE_EPOCH must be a whole number of seconds since 1970 "
-                            "(UTC) from 1980 to 2107, such as 1765152000, not \"${epoch}\"")
+                            "(UTC), up to 4354819199 (the end of 2107), such as 1765152000, not \"${epoch}\"")
     endif()
 endfunction()
 
