@@ -15,7 +15,7 @@ SpokenStatusBar::SpokenStatusBar(QWidget *window)
     setGeometry(window->width(), 0, 1, 1);
 }
 
-void SpokenStatusBar::addFigure(const QLabel *caption, const QLabel *value)
+void SpokenStatusBar::addFigure(const QLabel *caption, QLabel *value)
 {
     m_figures.append(std::pair(QPointer(caption), QPointer(value)));
     refresh();
@@ -25,8 +25,12 @@ void SpokenStatusBar::refresh()
 {
     QStringList parts;
     for (const auto &[caption, value] : m_figures) {
-        if (caption && value)
-            parts << QStringLiteral("%1 %2").arg(caption->text(), value->text()).trimmed();
+        if (!caption || !value)
+            continue;
+        parts << QStringLiteral("%1 %2").arg(caption->text(), value->text()).trimmed();
+#ifdef Q_OS_WIN
+        value->setAccessibleName(parts.constLast());
+#endif
     }
     // Readers keep what they have read (Orca 48 does) until they are told of a change.
     setAccessibleName(parts.join(QLatin1Char(' ')));

@@ -13,6 +13,10 @@ class QLabel;
 // at that moment ("残高 980 人口 0 年 2"). It lies outside the window's client
 // area and draws nothing. Readers hear of its changes but never speak them, so
 // a ticking clock does not interrupt what the player is doing.
+//
+// On Windows each figure's value is also named with its caption ("残高 980"):
+// UI Automation offers readers the two labels as unrelated texts, and a
+// reader moving over them would hear a bare number.
 class SpokenStatusBar : public QWidget {
     Q_OBJECT
 
@@ -20,11 +24,11 @@ public:
     explicit SpokenStatusBar(QWidget *window);
 
     // Adds a figure, read from its labels.
-    void addFigure(const QLabel *caption, const QLabel *value);
+    void addFigure(const QLabel *caption, QLabel *value);
 
     // Takes up the figures as their labels now show them.
     void refresh();
 
 private:
-    QList<std::pair<QPointer<const QLabel>, QPointer<const QLabel>>> m_figures;
+    QList<std::pair<QPointer<const QLabel>, QPointer<QLabel>>> m_figures;
 };
