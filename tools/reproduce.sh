@@ -4,6 +4,7 @@
 #   first:  a clone (the date comes from git), umask 022, LANG=C
 #   second: the release tarball that git archive makes (the date comes from the
 #           tarball), in another folder, umask 002, LANG=de_DE.UTF-8, minutes later
+#           (and for Windows, Qt's cache seen from another folder)
 # Each runs the README's package command with no SOURCE_DATE_EPOCH set.
 #   bash tools/setup.sh reproduce     (installs what it needs, then runs this)
 # With "windows", the same for the Windows zip and installer, each built by
@@ -22,7 +23,16 @@ target=${1:-debian}
 reuse=${2:-}
 started=$SECONDS
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+# The second Windows build finds Qt's cache through a folder that sorts on the
+# other side of the compiler's own (/usr), with a space in its name: where Qt
+# lies must not reach the program's bytes.
+elsewhere=
+cache=${KESTAVINE_CACHE:-}
+if [ "$target" = windows ]; then
+    elsewhere=$(mktemp -d /var/tmp/kestavine.XXXXXX)
+    ln -s "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}" "$elsewhere/qt cache"
+fi
+trap 'rm -rf "$scratch" ${elsewhere:+"$elsewhere"}' EXIT
 
 fail() {
     echo "reproduce: $*" >&2
@@ -49,7 +59,7 @@ package() {
         umask "$mask"
         # No SOURCE_DATE_EPOCH, no LC_* and no LANGUAGE: nothing but LANG sets the locale.
         env -i PATH="$PATH" HOME="$HOME" CI="${CI:-}" LOCPATH="$scratch/locale" LANG="$language" \
-            KESTAVINE_CACHE="${KESTAVINE_CACHE:-}" XDG_CACHE_HOME="${XDG_CACHE_HOME:-}" bash tools/setup.sh "${command[@]}"
+            KESTAVINE_CACHE="$cache" XDG_CACHE_HOME="${XDG_CACHE_HOME:-}" bash tools/setup.sh "${command[@]}"
     ) >"$scratch/$name.log" 2>&1 || { tail -n 40 "$scratch/$name.log"; fail "the $name build failed"; }
     for file in "${products[@]}"; do
         cp "$source"/$file "$scratch/$name.${file##*.}"
@@ -89,6 +99,7 @@ fi
 mkdir -p "$scratch/elsewhere/b"
 git -C "$top" archive --format=tar.gz --prefix="kestavine-$version/" -o "$scratch/kestavine-$version.tar.gz" "$commit"
 tar -xzf "$scratch/kestavine-$version.tar.gz" -C "$scratch/elsewhere/b"
+[ -z "$elsewhere" ] || cache="$elsewhere/qt cache"
 package second "$scratch/elsewhere/b/kestavine-$version" 002 de_DE.UTF-8
 
 if [ "$target" = windows ] || [ "$target" = web ]; then
