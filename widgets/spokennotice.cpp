@@ -35,20 +35,25 @@ SpokenNotice::SpokenNotice(QWidget *window)
 void SpokenNotice::say(const QString &text)
 {
     setAccessibleName(text);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.8 has announcements: a UI Automation notification on Windows, an
+    // AT-SPI announcement on Linux, which Orca 48 speaks once, without the
+    // role word a notification brings.
+    QAccessibleAnnouncementEvent announcement(this, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
     // Just past the right edge: shown, as a screen reader needs, but never in view.
     setGeometry(parentWidget()->width(), 0, 1, 1);
     // A screen reader speaks a notification as it comes into view.
     hide();
     show();
-    announce(this, text);
+#endif
 }
 
 void SpokenNotice::announce(QObject *source, const QString &text)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && !defined(Q_OS_LINUX)
-    // Windows' UI Automation passes on no notification coming into view and
-    // no message's text; Qt 6.8 turns an announcement into a UI Automation
-    // notification. (On Linux the notification is what Orca speaks, once.)
+    // UI Automation passes on no message's text; Orca reads it from the message.
     QAccessibleAnnouncementEvent announcement(source, text);
     QAccessible::updateAccessibility(&announcement);
 #else

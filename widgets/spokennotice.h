@@ -3,10 +3,11 @@
 #include <QWidget>
 
 // A line that a screen reader speaks at once and the eye never sees: what a
-// press of a button did, where the button itself cannot say it. Qt 6.4 gives
-// a screen reader a changed name without its text, which Orca cannot speak;
-// a notification that appears is spoken, name and all. The notice lies
-// outside its window's client area, like the hidden fields, and draws nothing.
+// press of a button did, where the button itself cannot say it. From Qt 6.8
+// it is Qt's announcement. Qt 6.4 has none, and gives a screen reader a
+// changed name without its text, which Orca cannot speak; a notification
+// that appears is spoken, name and all: there the notice appears, outside its
+// window's client area, like the hidden fields, and draws nothing.
 class SpokenNotice : public QWidget {
     Q_OBJECT
 
@@ -15,7 +16,7 @@ public:
 
     // Has the screen reader speak the text now, even if it said it last time.
     void say(const QString &text);
-    // Where a screen reader hears no notice coming into view (Windows), has it
-    // hear the text as an announcement from source, where Qt has them.
+    // Where a screen reader reads no message's text (Windows), has it hear the
+    // text as an announcement from source, where Qt has them.
     static void announce(QObject *source, const QString &text);
 };

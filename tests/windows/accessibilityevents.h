@@ -45,6 +45,16 @@ public:
     {
         return count(type, role, name, id) > 0;
     }
+    // How often a notice had a screen reader speak the text: as Qt's
+    // announcement where Qt has them, else as a notification coming into view.
+    qsizetype timesSaid(const QString &text) const
+    {
+        return count(QAccessible::ObjectShow, QAccessible::Notification, text)
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            + count(QAccessible::Announcement, QAccessible::Notification, text)
+#endif
+            ;
+    }
     // Where the first event of that type named so came, or -1.
     qsizetype indexOf(QAccessible::Event type, const QString &name) const
     {

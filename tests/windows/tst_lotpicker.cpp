@@ -112,9 +112,9 @@ void TestLotPicker::lotButtonBuildsOnItsOwnLot()
     // Assistive technology hears the lot's new building, on the picker and in the town.
     const QString name = QStringLiteral("区画%1 高密度商業").arg(lot);
     QVERIFY(heard.contains(QAccessible::NameChanged, QAccessible::Graphic, name));
-    QVERIFY(heard.contains(QAccessible::ObjectShow, QAccessible::Notification, name + QStringLiteral("、30＄、残高 970")));
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && !defined(Q_OS_LINUX)
-    // Windows' UI Automation hears it as Qt's announcement.
+    QCOMPARE(heard.timesSaid(name + QStringLiteral("、30＄、残高 970")), 1);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // UI Automation and AT-SPI both hear it as Qt's announcement.
     QVERIFY(heard.contains(QAccessible::Announcement, QAccessible::Notification, name + QStringLiteral("、30＄、残高 970")));
 #endif
     auto *button = child<QPushButton>(picker, QStringLiteral("Command%1").arg(lot));
@@ -137,7 +137,7 @@ void TestLotPicker::lotButtonBuildsOnItsOwnLot()
                     focused = heard.count(QAccessible::Focus, QAccessible::Button, name);
     QTest::keyClick(picker->focusWidget(), Qt::Key_Return);
     QCOMPARE(child<QLabel>(m_window.get(), QStringLiteral("Label12"))->text(), QStringLiteral("940"));
-    QVERIFY(heard.contains(QAccessible::ObjectShow, QAccessible::Notification, name + QStringLiteral("、30＄、残高 940")));
+    QCOMPARE(heard.timesSaid(name + QStringLiteral("、30＄、残高 940")), 1);
     QCOMPARE(heard.count(QAccessible::NameChanged, QAccessible::Button, name), renamed);
     QCOMPARE(heard.count(QAccessible::Focus, QAccessible::Button, name), focused + 1);
     // Press is the button's first action, as switch access takes it, and builds again.
@@ -148,9 +148,11 @@ void TestLotPicker::lotButtonBuildsOnItsOwnLot()
     button->setDown(true);
     QVERIFY(lotButton->state().pressed);
     button->setDown(false);
-    // The notice is shown out of view, and speaks for the game, not the picker.
+    // The notice speaks for the game, not the picker; shown, it lies out of view.
     auto *notice = child<QWidget>(picker, QStringLiteral("spokenNotice"));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     QVERIFY(notice->isVisible() && !picker->rect().intersects(notice->geometry()));
+#endif
     QCOMPARE(QAccessible::queryAccessibleInterface(notice)->parent()->role(), QAccessible::Application);
 }
 
