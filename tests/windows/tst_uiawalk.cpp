@@ -84,6 +84,7 @@ private slots:
         for (const QString &command : {kLandPrice, QStringLiteral("基本設定"), QStringLiteral("終了"),
                                        QStringLiteral("ヘルプ")})
             QTest::addRow("Command%d", number++) << QStringLiteral("Button") << command;
+        QTest::newRow("Line1") << QStringLiteral("Separator") << QString();
     }
     void mainWindowReadsEachControl()
     {
