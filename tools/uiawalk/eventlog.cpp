@@ -101,7 +101,10 @@ ULONG EventLog::AddRef()
 
 ULONG EventLog::Release()
 {
-    return --m_references;
+    const ULONG left = --m_references;
+    if (left == 0)
+        delete this;
+    return left;
 }
 
 HRESULT EventLog::HandleFocusChangedEvent(IUIAutomationElement *sender)

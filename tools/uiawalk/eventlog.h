@@ -7,13 +7,14 @@
 // Listens, from the desktop down, for every event a screen reader would hear
 // of the game, and prints each as it arrives: `event Focus Button "区画2 空き地"`.
 // What UI Automation refuses to listen for is noted with its HRESULT.
-class EventLog : public IUIAutomationFocusChangedEventHandler,
-                 public IUIAutomationEventHandler,
-                 public IUIAutomationStructureChangedEventHandler,
-                 public IUIAutomationPropertyChangedEventHandler,
-                 public IUIAutomationNotificationEventHandler {
+class EventLog final : public IUIAutomationFocusChangedEventHandler,
+                       public IUIAutomationEventHandler,
+                       public IUIAutomationStructureChangedEventHandler,
+                       public IUIAutomationPropertyChangedEventHandler,
+                       public IUIAutomationNotificationEventHandler {
 public:
     // Adds every handler; UI Automation holds the log until removeFrom().
+    // Made with new, it deletes itself with its last reference.
     void addTo(IUIAutomation &automation);
     static void removeFrom(IUIAutomation &automation);
 
@@ -32,6 +33,5 @@ public:
                                                       BSTR activityId) override;
 
 private:
-    // The log lives as long as the walker; UI Automation's references only count.
     std::atomic<ULONG> m_references{1};
 };

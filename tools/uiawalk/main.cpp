@@ -17,6 +17,7 @@
 #include "output.h"
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,7 @@ public:
 
     ~Walker()
     {
-        if (m_listening)
+        if (m_log)
             EventLog::removeFrom(m_automation);
     }
 
@@ -93,10 +94,10 @@ public:
 
     void listen()
     {
-        if (!m_listening) {
-            m_log.addTo(m_automation);
-            m_listening = true;
-        }
+        if (m_log)
+            return;
+        m_log.Attach(new EventLog);
+        m_log->addTo(m_automation);
     }
 
 private:
@@ -112,8 +113,8 @@ private:
     IUIAutomation &m_automation;
     GameProcess &m_game;
     ElementTree m_tree;
-    EventLog m_log;
-    bool m_listening = false;
+    // UI Automation holds the log too, and may let it go after the walker.
+    ComPtr<EventLog> m_log;
 };
 
 int run(IUIAutomation &automation, const std::vector<std::wstring> &arguments)
@@ -132,24 +133,32 @@ int run(IUIAutomation &automation, const std::vector<std::wstring> &arguments)
     Walker walker(automation, game);
     while (next < arguments.size()) {
         const std::wstring &step = arguments[next++];
-        const bool takesOne = step == L"wait" || step == L"press" || step == L"key" || step == L"sleep";
-        if (takesOne && next == arguments.size())
-            return fail(Output::utf8(step) + " needs a value");
-        const std::wstring value = takesOne ? arguments[next++] : std::wstring();
-        if (step == L"walk")
+        if (step == L"walk") {
             walker.walk();
-        else if (step == L"events")
+            continue;
+        }
+        if (step == L"events") {
             walker.listen();
-        else if (step == L"wait" && !walker.waitFor(value))
-            return fail("no element named " + Output::quoted(value) + " appeared");
-        else if (step == L"press" && !walker.press(value))
-            return fail("cannot press " + Output::quoted(value));
-        else if (step == L"key" && !Input::key(value))
-            return fail("no such key: " + Output::utf8(value));
-        else if (step == L"sleep")
-            Sleep(static_cast<DWORD>(std::stoul(value)));
-        else if (!takesOne && step != L"walk" && step != L"events")
+            continue;
+        }
+        if (step != L"wait" && step != L"press" && step != L"key" && step != L"sleep")
             return fail("no such step: " + Output::utf8(step));
+        if (next == arguments.size())
+            return fail(Output::utf8(step) + " needs a value");
+        const std::wstring &value = arguments[next++];
+        if (step == L"wait" && !walker.waitFor(value))
+            return fail("no element named " + Output::quoted(value) + " appeared");
+        if (step == L"press" && !walker.press(value))
+            return fail("cannot press " + Output::quoted(value));
+        if (step == L"key" && !Input::key(value))
+            return fail("no such key: " + Output::utf8(value));
+        if (step == L"sleep") {
+            wchar_t *end = nullptr;
+            const unsigned long milliseconds = std::wcstoul(value.c_str(), &end, 10);
+            if (value.empty() || *end)
+                return fail("sleep needs milliseconds, not " + Output::utf8(value));
+            Sleep(milliseconds);
+        }
     }
     return 0;
 }
