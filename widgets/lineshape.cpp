@@ -1,11 +1,21 @@
 #include "lineshape.h"
 
+#include "accessiblefactory.h"
+
 #include <QPalette>
-#include <QWidget>
+
+LineShape::LineShape(QWidget *parent)
+    : QWidget(parent)
+{
+#ifdef Q_OS_WIN
+    // Orca passes over a plain widget; UI Automation gives it as a group.
+    installAccessibleRole<LineShape, QAccessible::Separator>();
+#endif
+}
 
 QWidget *addLineShape(QWidget *parent, const QString &name, QRect geometry)
 {
-    auto *line = new QWidget(parent);
+    auto *line = new LineShape(parent);
     line->setObjectName(name);
     line->setGeometry(geometry);
     QPalette colours = line->palette();
