@@ -1,6 +1,6 @@
 # The game's font is cut at build time from the system's Noto Sans CJK JP
 # down to the characters of the program's string literals
-# (tools/fontgen/makegamefont.py), so a new caption is in it by the next build.
+# (cmake/makegamefont.py), so a new caption is in it by the next build.
 #
 # How a character reaches the font:
 # - One list, font/characters.txt, holds the characters of the string
@@ -39,7 +39,7 @@ if(NOT KESTAVINE_PYTHON OR fonttools_missing OR NOT EXISTS "${KESTAVINE_CJK_FONT
                         "KESTAVINE_CJK_FONT and KESTAVINE_PYTHON at them")
 endif()
 
-set(KESTAVINE_FONT_CUTTER ${PROJECT_SOURCE_DIR}/tools/fontgen/makegamefont.py)
+set(KESTAVINE_FONT_CUTTER ${PROJECT_SOURCE_DIR}/cmake/makegamefont.py)
 set(KESTAVINE_FONT_DIR ${PROJECT_BINARY_DIR}/font)
 set(KESTAVINE_FONT_CHARACTERS ${KESTAVINE_FONT_DIR}/characters.txt)
 

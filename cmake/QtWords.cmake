@@ -26,7 +26,7 @@ endif()
 # kestavine_add_game_font().
 function(kestavine_add_qt_words)
     set(characters ${KESTAVINE_FONT_DIR}/qtwords.txt)
-    set(lister ${PROJECT_SOURCE_DIR}/tools/qtwords/qtjapanese.py)
+    set(lister ${PROJECT_SOURCE_DIR}/cmake/qtjapanese.py)
     add_custom_command(
         OUTPUT ${characters}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${KESTAVINE_FONT_DIR}

@@ -69,6 +69,17 @@ function(kestavine_source_date_epoch source out)
     set(${out} "${epoch}" PARENT_SCOPE)
 endfunction()
 
+# kestavine_archive_epoch(<source folder> <variable>): the date an archive
+# made here gives its files: the source's, or the time it is made when the
+# source has none (the warning above says so).
+function(kestavine_archive_epoch source out)
+    kestavine_source_date_epoch(${source} epoch)
+    if(epoch STREQUAL "")
+        string(TIMESTAMP epoch "%s" UTC)
+    endif()
+    set(${out} ${epoch} PARENT_SCOPE)
+endfunction()
+
 # The date NEWS gives a release ("2026-12-07") as seconds since 1970 at noon
 # UTC, the time the Debian changelog gives it too.
 function(kestavine_release_epoch iso_date out)

@@ -8,7 +8,7 @@ qt6-translations-l10n), which the game loads at run time, and writes the
 characters of the words of the parts of Qt the game shows (a text box's
 context menu with its shortcuts, the buttons Qt names, a message's OK, the
 actions a screen reader lists) to CHARACTERS_LIST, one line, for the game's
-font (see tools/fontgen/makegamefont.py). lconvert, Qt's own converter
+font (see makegamefont.py). lconvert, Qt's own converter
 (qt6-l10n-tools), reads the .qm.
 """
 

@@ -30,7 +30,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # The Windows and web builds take Qt from Debian 13's source, with Debian 13's
 # Qt 6.8 as their host tools (and Debian 13's emscripten for the web). On an
 # older Debian they run in the project's Debian 13 root
-# (tools/debian13root.sh), which lands their results here all the same.
+# (packaging/debian/debian13root.sh), which lands their results here all the same.
 qt_before_6_8() {
     local candidate
     candidate=$(apt-cache show --no-all-versions qt6-base-dev 2>/dev/null | sed -n 's/^Version: //p')
@@ -38,13 +38,13 @@ qt_before_6_8() {
 }
 # A page already built is served as it is, by this machine's Python.
 if [ "$mode ${2:-}" = "web serve" ] && [ -f "$top/build-web/site/index.html" ]; then
-    exec python3 "$top/tools/web/serve.py" "$top/build-web/site" "${3:-8000}"
+    exec python3 "$top/packaging/web/serve.py" "$top/build-web/site" "${3:-8000}"
 fi
 case "$*" in
 windows | "windows "* | web | "web "* | "reproduce windows"* | "reproduce web"*)
     if qt_before_6_8; then
         bash "$top/tools/setup.sh" debian13root
-        exec bash "$top/tools/debian13root.sh" run bash tools/setup.sh "$@"
+        exec bash "$top/packaging/debian/debian13root.sh" run bash tools/setup.sh "$@"
     fi
     ;;
 esac
@@ -199,20 +199,20 @@ fuzz)
     done
     ;;
 reproduce)
-    exec bash "$top/tools/reproduce.sh" "${@:2}"
+    exec bash "$top/packaging/reproduce.sh" "${@:2}"
     ;;
 dh)
-    exec bash "$top/tools/dhbuild.sh"
+    exec bash "$top/packaging/debian/dhbuild.sh"
     ;;
 debian13)
-    exec bash "$top/tools/debian13.sh"
+    exec bash "$top/packaging/debian/debian13.sh"
     ;;
 debian13root)
-    exec bash "$top/tools/debian13root.sh" make
+    exec bash "$top/packaging/debian/debian13root.sh" make
     ;;
 windows)
     # Qt is built once and kept in this cache, outside the clone, for later runs.
-    qt=$(bash "$top/tools/windows/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
+    qt=$(bash "$top/packaging/windows/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
     options=(-DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$qt/mingw-w64-x86_64.cmake")
     # "windows release" makes the zip and the installer alone.
@@ -222,14 +222,14 @@ windows)
         exit 0
     fi
     build "$top/build-windows" "${options[@]}" -DBUILD_TESTING=ON -DKESTAVINE_PACKAGE_TEST=ON \
-        "-DCMAKE_CROSSCOMPILING_EMULATOR=$top/tools/windows/wine.sh;$qt"
+        "-DCMAKE_CROSSCOMPILING_EMULATOR=$top/packaging/windows/wine.sh;$qt"
     cmake --build "$top/build-windows" --target windows_release
-    exec bash "$top/tools/windows/winetests.sh" "$top/build-windows"
+    exec bash "$top/packaging/windows/winetests.sh" "$top/build-windows"
     ;;
 web)
     site=$top/build-web/site
     # Qt is built once and kept in this cache, outside the clone, for later runs.
-    qt=$(bash "$top/tools/web/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
+    qt=$(bash "$top/packaging/web/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
     # Qt's CMake files find emscripten through the emsdk-shaped folder beside Qt.
     export EMSDK=$qt/emsdk
     # A static Qt links its plugins (the wasm platform) into the program only
@@ -238,9 +238,9 @@ web)
         -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF
     cmake --build "$top/build-web" --target web_release
     case "${2:-}" in
-    test) exec python3 "$top/tests/web/browsertest.py" "$site" "$top/build-web/browser" ;;
-    bench) exec python3 "$top/tools/web/bench.py" "$site" ;;
-    serve) exec python3 "$top/tools/web/serve.py" "$site" "${3:-8000}" ;;
+    test) exec python3 "$top/packaging/web/browsertest.py" "$site" "$top/build-web/browser" ;;
+    bench) exec python3 "$top/packaging/web/bench.py" "$site" ;;
+    serve) exec python3 "$top/packaging/web/serve.py" "$site" "${3:-8000}" ;;
     *) echo "web: the page is in $site, zipped in $(ls "$top"/build-web/kestavine-*-web.zip)" ;;
     esac
     ;;

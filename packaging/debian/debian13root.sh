@@ -2,9 +2,9 @@
 # A Debian 13 (trixie) root, made once with debootstrap and kept in the cache,
 # for the work this machine's own release cannot do: the test command on
 # Debian 13, and the builds that want Qt 6.8 as their host Qt. Needs root.
-#   bash tools/debian13root.sh make                  make the root, or bring it up to date
-#   bash tools/debian13root.sh run [-C DIR] COMMAND  run COMMAND in it, in DIR (default: here)
-#   bash tools/debian13root.sh path                  print where the root is
+#   bash packaging/debian/debian13root.sh make                   make the root, or bring it up to date
+#   bash packaging/debian/debian13root.sh run [-C DIR] COMMAND   run COMMAND in it, in DIR (default: here)
+#   bash packaging/debian/debian13root.sh path                   print where the root is
 # The root is CACHE/debian13/root, where CACHE is $KESTAVINE_CACHE, else
 # ~/.cache/kestavine. COMMAND runs as root with a clean environment (HOME=/root,
 # LANG=C.UTF-8 unless LANG is set, and the build's own variables passed on) and
@@ -17,7 +17,7 @@ set -euo pipefail
 release=trixie
 # Raise it when the root should be made anew.
 generation=1
-top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 cache=${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}
 home=$cache/debian13
 root=$home/root
@@ -141,14 +141,14 @@ run)
         shift 2
     fi
     [ $# -gt 0 ] || fail "run wants a command"
-    [ -f "$root/.generation" ] || fail "no root yet at $root: run bash tools/debian13root.sh make"
+    [ -f "$root/.generation" ] || fail "no root yet at $root: run bash packaging/debian/debian13root.sh make"
     run_in "$dir" "$@"
     ;;
 path)
     echo "$root"
     ;;
 *)
-    echo "usage: bash tools/debian13root.sh make | run [-C DIR] COMMAND... | path" >&2
+    echo "usage: bash packaging/debian/debian13root.sh make | run [-C DIR] COMMAND... | path" >&2
     exit 2
     ;;
 esac

@@ -10,7 +10,7 @@
 # KESTAVINE_KEEP_DH=1 keeps the folder, build log and package for a look.
 set -euo pipefail
 
-top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 started=$SECONDS
 scratch=$(mktemp -d /var/tmp/kestavine-dh.XXXXXX)
 trap '[ "${KESTAVINE_KEEP_DH:-}" = 1 ] && echo "dh: kept $scratch" || rm -rf "$scratch"' EXIT
@@ -33,7 +33,7 @@ mkdir -p "$source/debian/source"
 echo "3.0 (quilt)" >"$source/debian/source/format"
 printf '#!/usr/bin/make -f\n%%:\n\tdh $@\n' >"$source/debian/rules"
 chmod 755 "$source/debian/rules"
-cp "$top/packaging/copyright" "$source/debian/copyright"
+cp "$top/packaging/debian/copyright" "$source/debian/copyright"
 cat >"$source/debian/control" <<EOF
 Source: kestavine
 Section: games

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fetches Debian's qt6-base source package of the same version as this
 # machine's Qt, once, and prints the path of its .dsc:
-#   bash tools/qtsource.sh CACHE
+#   bash packaging/qt/source.sh CACHE
 # Both Qt builds from source (for Windows and for the web) start from it. It is
 # fetched with a source list of its own in CACHE, made from the machine's apt
 # sources (which stay untouched), and apt checks its signatures. The files are

@@ -3,7 +3,7 @@
 
     bench.py SITE [RUNS]        (bash tools/setup.sh web bench)
 
-Serves SITE on 127.0.0.1 (gzip-compressed, as tools/web/serve.py does) and
+Serves SITE on 127.0.0.1 (gzip-compressed, as serve.py does) and
 loads the page RUNS times (default 5), each in a new tab with the browser's
 cache off, and prints:
   - the bytes the browser fetched: as sent (compressed) and unpacked, file by file;

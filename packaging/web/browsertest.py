@@ -26,7 +26,7 @@ import sys
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "tools", "web"))
+sys.path.insert(0, HERE)
 import chromium  # noqa: E402
 import png  # noqa: E402
 import serve  # noqa: E402

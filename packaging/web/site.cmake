@@ -16,7 +16,7 @@ set(files
     "${QT_PREFIX}/LICENSES/GPL-3.0-only.txt|licences/Qt-GPL-3.0.txt"
     "${QT_PREFIX}/LICENSES/LGPL-3.0-only.txt|licences/Qt-LGPL-3.0.txt"
     "${QT_PREFIX}/LICENSES/debian-copyright|licences/Qt-copyright.txt"
-    "${SOURCE}/tools/web/qt-wasm-without-opengl.patch|licences/qt-wasm-without-opengl.patch"
+    "${SOURCE}/packaging/web/qt-wasm-without-opengl.patch|licences/qt-wasm-without-opengl.patch"
     "/usr/share/doc/emscripten/copyright|licences/emscripten-copyright.txt"
     "/usr/share/doc/qt6-translations-l10n/copyright|licences/Qt-translations-copyright.txt")
 file(MAKE_DIRECTORY "${SITE}/licences")

@@ -3,9 +3,6 @@
 #   cmake -DPYTHON=... -DSOURCE=... -DSITE=... -DZIP=... -P zip.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${SOURCE}/cmake/SourceDateEpoch.cmake)
-kestavine_source_date_epoch(${SOURCE} EPOCH)
-if(EPOCH STREQUAL "")
-    string(TIMESTAMP EPOCH "%s" UTC)
-endif()
-execute_process(COMMAND "${PYTHON}" "${SOURCE}/packaging/windows/makezip.py" "${SITE}" "${ZIP}" kestavine ${EPOCH}
+kestavine_archive_epoch(${SOURCE} EPOCH)
+execute_process(COMMAND "${PYTHON}" "${SOURCE}/packaging/makezip.py" "${SITE}" "${ZIP}" kestavine ${EPOCH}
                 COMMAND_ERROR_IS_FATAL ANY)

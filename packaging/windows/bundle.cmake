@@ -9,10 +9,7 @@
 # FILES is the installer's file lists (see the end).
 cmake_minimum_required(VERSION 3.25)
 include(${SOURCE}/cmake/SourceDateEpoch.cmake)
-kestavine_source_date_epoch(${SOURCE} EPOCH)
-if(EPOCH STREQUAL "")
-    string(TIMESTAMP EPOCH "%s" UTC)
-endif()
+kestavine_archive_epoch(${SOURCE} EPOCH)
 
 # The plugins Qt loads by name: the platform, the icon reader and the Windows
 # 10/11 style, whose name changes with Qt's version (qwindowsvistastyle, then
@@ -130,5 +127,5 @@ execute_process(COMMAND touch -h -d @${EPOCH} "${STAGE}" ${everything} COMMAND_E
 # The installer's file lists.
 include(${CMAKE_CURRENT_LIST_DIR}/filelists.cmake)
 
-execute_process(COMMAND "${PYTHON}" "${CMAKE_CURRENT_LIST_DIR}/makezip.py" "${STAGE}" "${ZIP}" kestavine ${EPOCH}
+execute_process(COMMAND "${PYTHON}" "${SOURCE}/packaging/makezip.py" "${STAGE}" "${ZIP}" kestavine ${EPOCH}
                 COMMAND_ERROR_IS_FATAL ANY)

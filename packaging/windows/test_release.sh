@@ -5,7 +5,7 @@
 # silently under Wine for the current user: it installs what the zip holds,
 # a Start-menu entry and an uninstall entry, over an earlier release and a player's file, and
 # its uninstaller takes its own away, and the entries too unless a second copy has them now.
-#   test_windows_release.sh BUILD_DIR OBJDUMP       (needs WINEPREFIX, made by wineboot)
+#   test_release.sh BUILD_DIR OBJDUMP       (needs WINEPREFIX, made by wineboot)
 set -euo pipefail
 
 build=$1

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Plays eight everyday tasks through the real Orca screen reader, keys only.
 
-    tools/orca/eighttasks.py [--orca-tools DIR] [--only N] [--logs DIR] [PROGRAM]
+    tests/orca/eighttasks.py [--orca-tools DIR] [--only N] [--logs DIR] [PROGRAM]
 
 Each task starts the game afresh (PROGRAM, by default build/app/kestavine),
 sends its keys as a player would, checks that Orca spoke what the task is for,
