@@ -93,6 +93,6 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 void AccessibleFactory::install()
 {
     if (!QCoreApplication::instance())
-        qFatal("AccessibleFactory::install: make the application first, or Qt's own factory answers first");
+        qFatal("AccessibleFactory::install needs the application: Qt's own factory would answer first");
     QAccessible::installFactory(interfaceFor);
 }
