@@ -3,44 +3,29 @@
 #include "policy.h"
 #include "townstate.h"
 
-#include <algorithm>
-#include <array>
 #include <string_view>
 
-// The tests that work a town's accounts out by hand do so with the three
-// figures they name. Every other figure of the table stands at 0 for them, so
-// that it takes, adds and credits nothing and their sums hold whatever figures
-// the table gains; the figures' own tests keep their own values for each.
+// The tests that work a town's accounts out by hand do so with the table's
+// first three figures: tax, transport and education. Any figure after them
+// stands at 0 there, taking, adding and crediting nothing, so that their sums
+// hold whatever figures the table gains.
 namespace FigureTesting {
 
-inline constexpr std::array kNamed{Fields::consumptionTax, Fields::transportSpending, Fields::educationSpending};
+inline constexpr std::size_t kWorkedOut = 3;
 
-inline bool isNamed(Field field)
-{
-    return std::find(kNamed.begin(), kNamed.end(), field) != kNamed.end();
-}
-
-// The texts typed for the named figures, and 0 for any other.
+// The texts typed for the three, and 0 for any figure after them.
 inline PolicyFigures typed(std::string_view tax, std::string_view transport, std::string_view education)
 {
-    PolicyFigures figures;
-    for (std::size_t i = 0; i < kPolicyFigures.size(); ++i) {
-        const Field field = kPolicyFigures[i].field;
-        figures.texts[i] = field == Fields::consumptionTax  ? tax
-            : field == Fields::transportSpending             ? transport
-            : field == Fields::educationSpending             ? education
-                                                             : "0";
-    }
+    PolicyFigures figures{tax, transport, education};
+    for (std::size_t i = kWorkedOut; i < figures.texts.size(); ++i)
+        figures.texts[i] = "0";
     return figures;
 }
 
-// Sets every figure the tests do not name to 0.
 inline void zeroOthers(TownState &town)
 {
-    for (const PolicyFigure &figure : kPolicyFigures) {
-        if (!isNamed(figure.field))
-            town.setText(figure.field, "0");
-    }
+    for (std::size_t i = kWorkedOut; i < kPolicyFigures.size(); ++i)
+        town.setText(kPolicyFigures[i].field, "0");
 }
 
 } // namespace FigureTesting
