@@ -3,8 +3,6 @@
 #include "policy.h"
 #include "townstate.h"
 
-#include <string_view>
-
 // The tests that work a town's accounts out by hand do so with the table's
 // first three figures: tax, transport and education. Any figure after them
 // stands at 0 there, taking, adding and crediting nothing, so that their sums
