@@ -71,7 +71,7 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         QPushButton *button = Controls::addButton(this, lot, QString(),
                                                   twips(1440 + 240 * offset.right, 600 + 240 * offset.down, 255, 255));
         // Named for what stands on the lot whenever a screen reader asks.
-        ButtonAccessible::install(*button, [this, lot] { return lotAccessibleName(m_town, lot); });
+        ButtonAccessible::setName(*button, [this, lot] { return lotAccessibleName(m_town, lot); });
         connect(button, &QPushButton::clicked, this, [this, lot, button] {
             // The button keeps the focus; a screen reader hears what now
             // stands on its lot, what it cost and the balance left.

@@ -3,7 +3,6 @@
 #include "controlnames.h"
 #include "controls.h"
 #include "fielderror.h"
-#include "lineeditaccessible.h"
 #include "lineshape.h"
 #include "policy.h"
 #include "secondarywindow.h"
@@ -70,7 +69,6 @@ QString fromUtf8(std::string_view text)
 
 QLineEdit *addFigure(QWidget *parent, int number, const PolicyFigure &figure, QRect geometry)
 {
-    LineEditAccessible::install();
     auto *box = new QLineEdit(fromUtf8(figure.start), parent);
     box->setObjectName(QStringLiteral("Text%1").arg(number));
     box->setGeometry(geometry);

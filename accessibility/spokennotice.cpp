@@ -1,31 +1,10 @@
 #include "spokennotice.h"
 
-#include "accessiblefactory.h"
-
-#include <QAccessibleWidget>
-#include <QApplication>
-
-namespace {
-
-// A notice speaks for the game, not for the window it sits in: a screen
-// reader that finds it in a dialog says the dialog's title and description
-// before every notice (Orca 43), and a run of builds would drown in them.
-class NoticeAccessible : public QAccessibleWidget {
-public:
-    explicit NoticeAccessible(QWidget *notice)
-        : QAccessibleWidget(notice, QAccessible::Notification)
-    {
-    }
-
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
-};
-
-} // namespace
+#include <QAccessible>
 
 SpokenNotice::SpokenNotice(QWidget *window)
     : QWidget(window)
 {
-    installAccessibleInterface<SpokenNotice, NoticeAccessible>();
     setObjectName(QStringLiteral("spokenNotice"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
