@@ -28,15 +28,3 @@ void SpokenNotice::say(const QString &text)
     show();
 #endif
 }
-
-void SpokenNotice::announce(QObject *source, const QString &text)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && !defined(Q_OS_LINUX)
-    // UI Automation passes on no message's text; Orca reads it from the message.
-    QAccessibleAnnouncementEvent announcement(source, text);
-    QAccessible::updateAccessibility(&announcement);
-#else
-    Q_UNUSED(source);
-    Q_UNUSED(text);
-#endif
-}

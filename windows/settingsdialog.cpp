@@ -6,7 +6,6 @@
 #include "lineshape.h"
 #include "policy.h"
 #include "secondarywindow.h"
-#include "spokennotice.h"
 #include "spokensummary.h"
 #include "townstate.h"
 #include "twips.h"
@@ -192,6 +191,8 @@ void SettingsDialog::refuse(QLineEdit *figure, const QString &message)
     });
     // open() rather than exec(): the message is modal to this window without
     // running an event loop of its own inside the click.
+    // Its name holds the reason, which a screen reader says as the message
+    // takes the focus (Orca, and Windows' readers as a new window's name):
+    // announced besides, it would be said twice.
     box->open();
-    SpokenNotice::announce(box, box->accessibleName());
 }
