@@ -4,7 +4,7 @@
 # listens for events, and each round opens 建設物購入 with Space, builds with N
 # twice and closes it with キャンセル. Counts the games that end in a crash.
 #   closingloop.sh QT_PREFIX BUILD_DIR GAMES ROUNDS LOG
-# (in the Debian 13 root: bash packaging/debian/debian13root.sh run bash tools/windows/closingloop.sh ...)
+# (in the Debian 13 root: bash packaging/debian/debian13root.sh run bash packaging/windows/closingloop.sh ...)
 # BUILD_DIR holds kestavine.exe and uiawalk.exe. A crash's backtrace (winedbg's,
 # with no crash dialog) is in LOG; a debug build names the game's frames.
 set -uo pipefail
@@ -35,7 +35,7 @@ passed=0 crashed=0
 for game in $(seq "$games"); do
     echo "== game $game, $(date -u +%T)" >>"$log"
     before=$(grep -c 'Unhandled' "$log")
-    bash "$here/../../packaging/windows/wine.sh" "$qt" "$build/uiawalk.exe" --start "$(winepath -w "$build/kestavine.exe")" \
+    bash "$here/wine.sh" "$qt" "$build/uiawalk.exe" --start "$(winepath -w "$build/kestavine.exe")" \
         "${steps[@]}" >/dev/null 2>>"$log"
     status=$?
     if [ "$(grep -c 'Unhandled' "$log")" -gt "$before" ]; then
