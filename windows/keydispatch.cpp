@@ -6,13 +6,13 @@
 #include <algorithm>
 
 KeyDispatch::KeyDispatch(QWidget &window, KeyMap::Place groupPlace, const QList<QWidget *> &group,
-                         KeyMap::Place windowPlace, std::initializer_list<Handler> handlers)
+                         KeyMap::Place windowPlace, std::vector<Handler> handlers)
     : QObject(&window)
     , m_window(window)
     , m_groupPlace(groupPlace)
     , m_windowPlace(windowPlace)
     , m_group(group)
-    , m_handlers(handlers)
+    , m_handlers(std::move(handlers))
 {
     // A control's filter sees the key before the control; the window's sees
     // it only once the focused control has let it pass.
@@ -25,7 +25,10 @@ bool KeyDispatch::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
-    return act(watched == &m_window ? m_windowPlace : m_groupPlace, *static_cast<QKeyEvent *>(event));
+    const auto &key = *static_cast<QKeyEvent *>(event);
+    if (watched != &m_window)
+        return act(m_groupPlace, key);
+    return act(m_windowPlace, key) || act(KeyMap::Place::Game, key);
 }
 
 bool KeyDispatch::act(KeyMap::Place place, const QKeyEvent &event)

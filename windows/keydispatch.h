@@ -7,7 +7,6 @@
 #include <QObject>
 
 #include <functional>
-#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -25,10 +24,10 @@ public:
     using Handler = std::pair<KeyMap::Action, std::function<void()>>;
 
     // Takes the keys of groupPlace on each control of the group, before the
-    // control sees them, and those of windowPlace that no control took. Lives
-    // as the window's child.
+    // control sees them, and those of windowPlace and of the whole game that
+    // no control took. Lives as the window's child.
     KeyDispatch(QWidget &window, KeyMap::Place groupPlace, const QList<QWidget *> &group, KeyMap::Place windowPlace,
-                std::initializer_list<Handler> handlers);
+                std::vector<Handler> handlers);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "field.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QStringList>
 
@@ -29,27 +30,27 @@ constexpr std::array kBindings{
     Binding{Place::MainWindow, Qt::Key_Home, Qt::Key_End, NoModifier, Action::FirstOrLast, u"Home / End",
             u"最初・最後の建物へ"},
     Binding{Place::MainWindow, Qt::Key_0, Qt::Key_9, NoModifier, Action::Number, u"1〜%1",
-            u"その番号の建物へ（二けたは続けて）"},
-    Binding{Place::MainWindow, Qt::Key_F, Qt::Key_F, NoModifier, Action::SayFigures, u"F",
-            u"残高・人口・年を読み上げる"},
-    Binding{Place::MainWindow, Qt::Key_T, Qt::Key_T, NoModifier, Action::SayBuiltLots, u"T",
-            u"建っている区画を読み上げる"},
-    Binding{Place::MainWindow, Qt::Key_P, Qt::Key_P, NoModifier, Action::StopOrStart, u"P",
-            u"ストップ・スタート"},
-    Binding{Place::MainWindow, Qt::Key_L, Qt::Key_L, NoModifier, Action::LandPrice, u"L", u"地価"},
-    Binding{Place::MainWindow, Qt::Key_S, Qt::Key_S, NoModifier, Action::Settings, u"S", u"基本設定"},
-    Binding{Place::MainWindow, Qt::Key_F1, Qt::Key_F1, NoModifier, Action::Help, u"F1", u"ヘルプ"},
-    Binding{Place::MainWindow, Qt::Key_Q, Qt::Key_Q, ControlModifier, Action::Quit, u"Ctrl+Q", u"終了"},
+            u"その番号の建物へ（二けたは%2秒以内に続けて打つ）"},
     Binding{Place::Diamond, Qt::Key_Left, Qt::Key_Down, NoModifier, Action::Arrow, u"↑↓←→",
             u"絵のとおり隣の区画へ"},
     Binding{Place::Diamond, Qt::Key_N, Qt::Key_N, NoModifier, Action::BuildAndNext, u"N",
-            u"ここに建てて、次の空き地へ"},
+            u"空き地ならここに建てて、次の空き地へ（建物のある区画には建てない）"},
     Binding{Place::Picker, Qt::Key_Home, Qt::Key_End, NoModifier, Action::FirstOrLast, u"Home / End",
             u"最初・最後の区画へ"},
     Binding{Place::Picker, Qt::Key_0, Qt::Key_9, NoModifier, Action::Number, u"1〜%1",
-            u"その番号の区画へ（二けたは続けて）"},
-    Binding{Place::Picker, Qt::Key_T, Qt::Key_T, NoModifier, Action::SayBuiltLots, u"T",
+            u"その番号の区画へ（二けたは%2秒以内に続けて打つ）"},
+    Binding{Place::Picker, Qt::Key_Escape, Qt::Key_Escape, NoModifier, Action::HowToLeave, u"Esc",
+            u"何もしない（閉じるのは「キャンセル」、End のあと Tab で行ける）"},
+    Binding{Place::Game, Qt::Key_F, Qt::Key_F, NoModifier, Action::SayFigures, u"F",
+            u"残高・人口・年を読み上げる"},
+    Binding{Place::Game, Qt::Key_T, Qt::Key_T, NoModifier, Action::SayBuiltLots, u"T",
             u"建っている区画を読み上げる"},
+    Binding{Place::Game, Qt::Key_P, Qt::Key_P, NoModifier, Action::StopOrStart, u"P",
+            u"ストップ・スタート"},
+    Binding{Place::Game, Qt::Key_L, Qt::Key_L, NoModifier, Action::LandPrice, u"L", u"地価"},
+    Binding{Place::Game, Qt::Key_S, Qt::Key_S, NoModifier, Action::Settings, u"S", u"基本設定"},
+    Binding{Place::Game, Qt::Key_F1, Qt::Key_F1, NoModifier, Action::Help, u"F1", u"ヘルプ"},
+    Binding{Place::Game, Qt::Key_Q, Qt::Key_Q, ControlModifier, Action::Quit, u"Ctrl+Q", u"終了"},
 };
 
 QString fromUtf16(std::u16string_view text)
@@ -71,6 +72,8 @@ QString heading(Place place)
         return QStringLiteral("区画のボタンで");
     case Place::Picker:
         return QStringLiteral("「建設物購入」で");
+    case Place::Game:
+        return QStringLiteral("街の画面と「建設物購入」で");
     }
     return {};
 }
@@ -78,6 +81,14 @@ QString heading(Place place)
 int groupSize(Place place)
 {
     return place == Place::Palette || place == Place::MainWindow ? kKindCount : kLotCount;
+}
+
+// A row's text with its group's count and the pause between two digits in place.
+QString filledIn(std::u16string_view text, Place place)
+{
+    return fromUtf16(text)
+        .replace(QStringLiteral("%1"), QString::number(groupSize(place)))
+        .replace(QStringLiteral("%2"), QString::number(QApplication::keyboardInputInterval() / 1000.0));
 }
 
 } // namespace
@@ -106,12 +117,12 @@ QString help()
         const Binding &binding = kBindings[i];
         if (i == 0 || kBindings[i - 1].place != binding.place)
             lines << heading(binding.place);
-        QString keys = fromUtf16(binding.keys).arg(groupSize(binding.place));
+        QString keys = filledIn(binding.keys, binding.place);
         // Rows that do the same are one line: "Space / Enter".
         while (i + 1 < kBindings.size() && kBindings[i + 1].place == binding.place
                && kBindings[i + 1].does == binding.does)
-            keys += QStringLiteral(" / ") + fromUtf16(kBindings[++i].keys);
-        lines << QStringLiteral("　%1：%2").arg(keys, fromUtf16(binding.does));
+            keys += QStringLiteral(" / ") + filledIn(kBindings[++i].keys, binding.place);
+        lines << QStringLiteral("　") + keys + QStringLiteral("：") + filledIn(binding.does, binding.place);
     }
     return lines.join(QLatin1Char('\n'));
 }

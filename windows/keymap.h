@@ -19,6 +19,7 @@ enum class Place {
     MainWindow, // anywhere in the main window
     Diamond,    // on a lot button of the picker
     Picker,     // anywhere in the picker
+    Game,       // anywhere in the main window or the picker
 };
 
 enum class Action {
@@ -27,7 +28,8 @@ enum class Action {
     Arrow,        // the neighbour drawn in the arrow's direction
     FirstOrLast,  // Home the first of the group, End the last
     Number,       // the kind or lot of the number typed, two digits in a row
-    BuildAndNext, // builds on the focused lot and moves on to the next bare one
+    BuildAndNext, // builds on the focused lot if it is bare, and moves on to the next bare one
+    HowToLeave,   // a screen reader says how to close the picker, which the key does not
     SayFigures,   // a screen reader says the balance, population and year
     SayBuiltLots, // a screen reader says every lot that holds a building
     StopOrStart,  // stops time if it runs, otherwise starts it
@@ -46,7 +48,7 @@ struct Binding {
     Qt::KeyboardModifiers modifiers;
     Action action;
     // As the help names the keys and says what they do; %1 is the count of
-    // the place's group.
+    // the place's group, %2 the seconds within which two digits make a number.
     std::u16string_view keys;
     std::u16string_view does;
 };

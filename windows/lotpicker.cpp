@@ -44,7 +44,7 @@ const QString kQuestion = QStringLiteral("この建物をどこに建てます�
 
 } // namespace
 
-LotPicker::LotPicker(TownState &town, QWidget *parent)
+LotPicker::LotPicker(TownState &town, std::vector<KeyDispatch::Handler> gameKeys, QWidget *parent)
     : QWidget(parent)
     , m_town(town)
 {
@@ -81,8 +81,6 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         m_lots << button;
         if (previous)
             setTabOrder(previous, button);
-        else
-            button->setFocus();
         previous = button;
     }
 
@@ -91,17 +89,27 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     setTabOrder(previous, cancel);
 
+    // The picker opens where a build is wanted: on the first bare lot, lot 1
+    // in a new town. Opened on a built lot, one Space would replace it.
+    const int firstBare = nextBareLot(kLotCount);
+    m_lots.at(firstBare ? firstBare - 1 : 0)->setFocus();
+
     m_notice = new SpokenNotice(this);
     m_summary = new SpokenSummary(this);
 
     // The arrows go across the diamond before a lot button takes them.
     using KeyMap::Action;
-    new KeyDispatch(*this, KeyMap::Place::Diamond, m_lots, KeyMap::Place::Picker,
-                    {
-                        {Action::BuildAndNext,
-                         [this] { buildAndMoveOn(static_cast<int>(m_lots.indexOf(focusWidget())) + 1); }},
-                        {Action::SayBuiltLots, [this] { m_notice->say(builtLotsAccessibleText(m_town)); }},
-                    });
+    gameKeys.emplace_back(Action::BuildAndNext,
+                          [this] { buildAndMoveOn(static_cast<int>(m_lots.indexOf(focusWidget())) + 1); });
+    gameKeys.emplace_back(Action::HowToLeave, [this] {
+        say(QStringLiteral("Esc では閉じません。閉じるのは「キャンセル」、End のあと Tab で行けます"));
+    });
+    new KeyDispatch(*this, KeyMap::Place::Diamond, m_lots, KeyMap::Place::Picker, std::move(gameKeys));
+}
+
+void LotPicker::say(const QString &text)
+{
+    m_notice->say(text);
 }
 
 void LotPicker::setChosenKind(const QString &kind)
@@ -131,18 +139,28 @@ QString LotPicker::placeOn(int lot)
 
 void LotPicker::buildAndMoveOn(int lot)
 {
-    QString notice = placeOn(lot);
-    auto *button = static_cast<QPushButton *>(m_lots.at(lot - 1));
-    for (int step = 1; step < kLotCount; ++step) {
-        const int next = (lot - 1 + step) % kLotCount + 1;
-        if (m_town.lotPicture(next) == TownState::kBareLand) {
-            m_lots.at(next - 1)->setFocus(Qt::TabFocusReason);
-            // A reader speaks the lot the focus reaches, then the notice,
-            // which cuts it short; so the notice names it too.
-            notice += QStringLiteral("、次は区画%1").arg(next);
-            break;
-        }
+    // N fills bare lots only: replacing a building is a deliberate Space or Enter.
+    const bool bare = m_town.lotPicture(lot) == TownState::kBareLand;
+    QString notice = bare ? placeOn(lot) : QStringLiteral("区画%1は建物があるので建てません").arg(lot);
+    if (const int next = nextBareLot(lot)) {
+        m_lots.at(next - 1)->setFocus(Qt::TabFocusReason);
+        // A reader speaks the lot the focus reaches, then the notice,
+        // which cuts it short; so the notice names it too.
+        notice += QStringLiteral("、次は区画%1").arg(next);
+    } else {
+        notice += QStringLiteral("、空き地はもうありません");
     }
     m_notice->say(notice);
-    ButtonAccessible::nameChanged(*button);
+    if (bare)
+        ButtonAccessible::nameChanged(*static_cast<QPushButton *>(m_lots.at(lot - 1)));
+}
+
+int LotPicker::nextBareLot(int after) const
+{
+    for (int step = 1; step <= kLotCount; ++step) {
+        const int lot = (after - 1 + step) % kLotCount + 1;
+        if (m_town.lotPicture(lot) == TownState::kBareLand)
+            return lot;
+    }
+    return 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keydispatch.h"
+
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -15,16 +17,22 @@ class LotPicker : public QWidget {
     Q_OBJECT
 
 public:
-    explicit LotPicker(TownState &town, QWidget *parent = nullptr);
+    // gameKeys: what the keys of the whole game do here, as in the main window.
+    explicit LotPicker(TownState &town, std::vector<KeyDispatch::Handler> gameKeys = {}, QWidget *parent = nullptr);
 
     // The chosen kind, as the decimal text the main window's kind button gave.
     QString chosenKind() const { return m_chosenKind; }
     void setChosenKind(const QString &kind);
 
+    // Has a screen reader speak the text from this window.
+    void say(const QString &text);
+
 private:
     const BuildingKind *chosen() const;
     QString placeOn(int lot);
     void buildAndMoveOn(int lot);
+    // The first bare lot after the lot given, round past the last, or 0.
+    int nextBareLot(int after) const;
 
     TownState &m_town;
     SpokenNotice *m_notice = nullptr;

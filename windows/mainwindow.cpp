@@ -206,8 +206,8 @@ void MainWindow::buildClockFrame()
         connect(option, &QRadioButton::clicked, this, [this] {
             m_stopOption->setAccessibleDescription(QString());
             m_startOption->setAccessibleDescription(QString());
-            m_notice->say(m_clock.isRunning() ? QStringLiteral("時間は進んでいます")
-                                              : QStringLiteral("時間は止まっています"));
+            sayInFront(m_clock.isRunning() ? QStringLiteral("時間は進んでいます")
+                                           : QStringLiteral("時間は止まっています"));
         });
     }
 }
@@ -234,20 +234,33 @@ void MainWindow::buildCommands()
 
 void MainWindow::buildKeys()
 {
-    using KeyMap::Action;
-    using ControlNames::Command;
     // The arrows go across the palette before a kind button takes them.
     new KeyDispatch(*this, KeyMap::Place::Palette, QList<QWidget *>(m_kindButtons.begin(), m_kindButtons.end()),
-                    KeyMap::Place::MainWindow,
-                    {
-                        {Action::SayFigures, [this] { m_notice->say(m_status->accessibleName()); }},
-                        {Action::SayBuiltLots, [this] { m_notice->say(builtLotsAccessibleText(m_town)); }},
-                        {Action::StopOrStart, [this] { (m_clock.isRunning() ? m_stopOption : m_startOption)->click(); }},
-                        {Action::LandPrice, [this] { pressCommand(Command::LandPrice); }},
-                        {Action::Settings, [this] { pressCommand(Command::Settings); }},
-                        {Action::Help, [this] { pressCommand(Command::Help); }},
-                        {Action::Quit, [this] { pressCommand(Command::End); }},
-                    });
+                    KeyMap::Place::MainWindow, gameKeys());
+}
+
+std::vector<KeyDispatch::Handler> MainWindow::gameKeys()
+{
+    using KeyMap::Action;
+    using ControlNames::Command;
+    return {
+        {Action::SayFigures, [this] { sayInFront(m_status->accessibleName()); }},
+        {Action::SayBuiltLots, [this] { sayInFront(builtLotsAccessibleText(m_town)); }},
+        {Action::StopOrStart, [this] { (m_clock.isRunning() ? m_stopOption : m_startOption)->click(); }},
+        {Action::LandPrice, [this] { pressCommand(Command::LandPrice); }},
+        {Action::Settings, [this] { pressCommand(Command::Settings); }},
+        {Action::Help, [this] { pressCommand(Command::Help); }},
+        {Action::Quit, [this] { pressCommand(Command::End); }},
+    };
+}
+
+void MainWindow::sayInFront(const QString &text)
+{
+    // A reader speaks what the window in front says; the picker's keys act here too.
+    if (m_lotPicker && m_lotPicker->isActiveWindow())
+        m_lotPicker->say(text);
+    else
+        m_notice->say(text);
 }
 
 void MainWindow::fieldChanged(Field field)
@@ -265,7 +278,7 @@ void MainWindow::fieldChanged(Field field)
 void MainWindow::openLotPicker(int kind)
 {
     if (!m_lotPicker)
-        m_lotPicker = new LotPicker(m_town);
+        m_lotPicker = new LotPicker(m_town, gameKeys());
     // Each window takes its news before it comes forward: a screen reader
     // reads it as it does, from what it was last told (Orca 48).
     m_lotPicker->setChosenKind(QString::number(kind));

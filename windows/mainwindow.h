@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue.h"
+#include "keydispatch.h"
 #include "simulationclock.h"
 #include "townstate.h"
 
@@ -58,6 +59,9 @@ private:
     void buildClockFrame();
     void buildCommands();
     void buildKeys();
+    // What the keys of the whole game do, in the main window and the picker.
+    std::vector<KeyDispatch::Handler> gameKeys();
+    void sayInFront(const QString &text);
 
     void fieldChanged(Field field);
     void openLotPicker(int kind);
