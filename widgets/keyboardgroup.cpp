@@ -1,6 +1,7 @@
 #include "keyboardgroup.h"
 
 #include "arrownavigation.h"
+#include "keyboardfocus.h"
 
 #include <QWidget>
 
@@ -12,17 +13,17 @@ KeyboardGroup::KeyboardGroup(QList<QWidget *> controls)
 void KeyboardGroup::focusNeighbour(const QWidget *from, int arrow)
 {
     if (QWidget *next = ArrowNavigation::neighbour(m_controls, from, arrow))
-        next->setFocus(Qt::TabFocusReason);
+        KeyboardFocus::move(*next);
 }
 
 void KeyboardGroup::focusFirstOrLast(int homeOrEnd)
 {
     if (!m_controls.isEmpty())
-        (homeOrEnd == Qt::Key_Home ? m_controls.first() : m_controls.last())->setFocus(Qt::TabFocusReason);
+        KeyboardFocus::move(*(homeOrEnd == Qt::Key_Home ? m_controls.first() : m_controls.last()));
 }
 
 void KeyboardGroup::focusTyped(int digit)
 {
     if (const int number = m_typed.type(digit, static_cast<int>(m_controls.size())))
-        m_controls.at(number - 1)->setFocus(Qt::TabFocusReason);
+        KeyboardFocus::move(*m_controls.at(number - 1));
 }

@@ -5,6 +5,7 @@
 #include "controlnames.h"
 #include "controls.h"
 #include "fielderror.h"
+#include "keyboardfocus.h"
 #include "keydispatch.h"
 #include "keymap.h"
 #include "lotdiamond.h"
@@ -143,7 +144,7 @@ void LotPicker::buildAndMoveOn(int lot)
     const bool bare = m_town.lotPicture(lot) == TownState::kBareLand;
     QString notice = bare ? placeOn(lot) : QStringLiteral("区画%1は建物があるので建てません").arg(lot);
     if (const int next = nextBareLot(lot)) {
-        m_lots.at(next - 1)->setFocus(Qt::TabFocusReason);
+        KeyboardFocus::move(*m_lots.at(next - 1));
         // A reader speaks the lot the focus reaches, then the notice,
         // which cuts it short; so the notice names it too.
         notice += QStringLiteral("、次は区画%1").arg(next);

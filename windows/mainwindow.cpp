@@ -4,6 +4,7 @@
 #include "controlnames.h"
 #include "controls.h"
 #include "framecentring.h"
+#include "keyboardfocus.h"
 #include "keydispatch.h"
 #include "keymap.h"
 #include "landpricewindow.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     WindowFrame::makeFixedDialog(*this, clientSize());
     ScreenReaderKeys::install();
+    KeyboardFocus::install();
     setObjectName(QString::fromLatin1(ControlNames::kMainWindow));
     setWindowTitle(QStringLiteral("VELDORAKS   kestavine    "));
     QPalette colours = palette();

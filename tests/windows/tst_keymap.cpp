@@ -28,6 +28,7 @@ private Q_SLOTS:
 
 private:
     static QWidget *shown(const QString &name);
+    static void verifyRing(const QString &title);
     static inline QSet<const KeyMap::Binding *> s_pressed;
 };
 
@@ -38,6 +39,21 @@ QWidget *TestKeyMap::shown(const QString &name)
             return window;
     }
     return nullptr;
+}
+
+// The window of that title is in front, and its focused control looks
+// otherwise than it would after a click: it shows its focus ring.
+void TestKeyMap::verifyRing(const QString &title)
+{
+    QWidget *window = nullptr;
+    QTRY_VERIFY((window = QApplication::activeWindow()) && window->windowTitle().startsWith(title));
+    QWidget *focused = window->focusWidget();
+    QVERIFY(focused);
+    const QImage ringed = focused->grab().toImage();
+    window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    const QImage plain = focused->grab().toImage();
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    QVERIFY(ringed != plain);
 }
 
 void TestKeyMap::keysDoWhatTheirRowSays_data()
@@ -58,9 +74,11 @@ void TestKeyMap::keysDoWhatTheirRowSays_data()
     row("palette Up at the inner corner", 0, "", "Command19", "Up", u"focus Command14");
     row("palette Left at the edge", 0, "", "Command1", "Left", u"focus Command1");
     row("palette Down at the bottom", 0, "", "Command30", "Down", u"focus Command30");
-    row("Home from a command", 0, "", "Command31", "Home", u"focus Command1");
+    row("Home from a command", 0, "", "Command31", "Home", u"focus Command1; ring VELDORAKS");
     row("End from an option", 0, "", "Option1", "End", u"focus Command30");
-    row("kind by two digits", 0, "", "Command5", "1 1", u"focus Command11");
+    row("kind by two digits", 0, "", "Command5", "1 1", u"focus Command11; ring VELDORAKS");
+    row("the focused kind's number rings it", 0, "", "Command3", "3", u"focus Command3; ring VELDORAKS");
+    row("a kind's Enter opens the picker in focus", 0, "", "Command2", "Return", u"ring 建設物購入");
     row("a number past the kinds starts anew", 0, "", "Command1", "3 5", u"focus Command5");
     row("figures", 0, "", "Command1", "F", u"notice 残高 1000 人口 年 0");
     row("built lots, none", 0, "", "Command1", "T", u"notice 建物のある区画はありません");
@@ -81,7 +99,7 @@ void TestKeyMap::keysDoWhatTheirRowSays_data()
     row("lot by two digits", 1, "", "Command1", "2 5", u"focus Command25");
     row("a number past the lots starts anew", 1, "", "Command1", "2 6", u"focus Command6");
     row("build and move on past a built lot", 29, "9", "Command8", "N",
-        u"notice 区画8 低密度工業、30＄、残高 970、次は区画10; focus Command10; built 8");
+        u"notice 区画8 低密度工業、30＄、残高 970、次は区画10; focus Command10; built 8; ring 建設物購入");
     row("build and move on round to lot 1", 1, "", "Command25", "N",
         u"notice 区画25 低密度住宅、5＄、残高 995、次は区画1; focus Command1");
     row("built lots in the picker", 1, "3", "Command1", "T", u"notice 建物のある区画 区画3 低密度住宅");
@@ -126,6 +144,8 @@ void TestKeyMap::keysDoWhatTheirRowSays()
     }
     if (!from.isEmpty())
         child<QWidget>(window, from)->setFocus();
+    // As a window starts: no key has moved its focus yet.
+    window->setAttribute(Qt::WA_KeyboardFocusChange, false);
     QSignalSpy ended(commandButton(ControlNames::Command::End), &QPushButton::clicked);
     const auto places = picker ? QList{KeyMap::Place::Diamond, KeyMap::Place::Picker, KeyMap::Place::Game}
                                : QList{KeyMap::Place::Palette, KeyMap::Place::MainWindow, KeyMap::Place::Game};
@@ -151,6 +171,8 @@ void TestKeyMap::keysDoWhatTheirRowSays()
             QVERIFY(shown(value));
         else if (what == QLatin1String("built"))
             QCOMPARE(town.lotPicture(value.toInt()), picker);
+        else if (what == QLatin1String("ring"))
+            verifyRing(value);
         else if (what == QLatin1String("balance"))
             QCOMPARE(QString::fromStdString(town.text(Fields::balance)), value);
         else
