@@ -18,6 +18,7 @@
 #include "townstate.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -106,6 +107,12 @@ LotPicker::LotPicker(TownState &town, std::vector<KeyDispatch::Handler> gameKeys
         say(QStringLiteral("Esc では閉じません。閉じるのは「キャンセル」、End のあと Tab で行けます"));
     });
     new KeyDispatch(*this, KeyMap::Place::Diamond, m_lots, KeyMap::Place::Picker, std::move(gameKeys));
+
+    // What N said on reaching a lot holds only until the focus leaves it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *) {
+        if (old && m_lots.contains(old))
+            old->setAccessibleDescription(QString());
+    });
 }
 
 void LotPicker::say(const QString &text)
@@ -143,15 +150,24 @@ void LotPicker::buildAndMoveOn(int lot)
     // N fills bare lots only: replacing a building is a deliberate Space or Enter.
     const bool bare = m_town.lotPicture(lot) == TownState::kBareLand;
     QString notice = bare ? placeOn(lot) : QStringLiteral("区画%1は建物があるので建てません").arg(lot);
-    if (const int next = nextBareLot(lot)) {
-        KeyboardFocus::move(*m_lots.at(next - 1));
-        // A reader speaks the lot the focus reaches, then the notice,
-        // which cuts it short; so the notice names it too.
+    const int next = nextBareLot(lot);
+    if (next && next != lot) {
+        QWidget *nextLot = m_lots.at(next - 1);
+#ifdef Q_OS_LINUX
+        // Orca speaks the lot the focus reaches, then its description: the
+        // notice, heard once and whole, where a notice said beside the move
+        // would cut the lot short.
+        nextLot->setAccessibleDescription(notice);
+        notice.clear();
+#else
         notice += QStringLiteral("、次は区画%1").arg(next);
-    } else {
+#endif
+        KeyboardFocus::move(*nextLot);
+    } else if (!next) {
         notice += QStringLiteral("、空き地はもうありません");
     }
-    m_notice->say(notice);
+    if (!notice.isEmpty())
+        m_notice->say(notice);
     if (bare)
         ButtonAccessible::nameChanged(*static_cast<QPushButton *>(m_lots.at(lot - 1)));
 }
