@@ -6,6 +6,7 @@
 #include "lineshape.h"
 #include "policy.h"
 #include "secondarywindow.h"
+#include "spokennotice.h"
 #include "spokensummary.h"
 #include "townstate.h"
 #include "twips.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -97,6 +99,14 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
                            twips(1680, rowTop(row) + 120, layout.unitWidth, 255));
         caption->setBuddy(box);
         connect(box, &QLineEdit::textChanged, this, &SettingsDialog::describe);
+        // A reader says what typing took away ("Selection deleted."), not
+        // what the box now holds; the figure is read back once Qt's own
+        // news of the edit has gone out.
+        connect(box, &QLineEdit::textEdited, this, [this, caption = fromUtf8(figure.caption)](const QString &text) {
+            QTimer::singleShot(0, m_notice, [notice = m_notice, said = caption + QLatin1Char(' ') + text] {
+                notice->say(said);
+            });
+        });
         m_figures[static_cast<std::size_t>(row)] = box;
     }
     const int shown = kPolicyFigureCount;
@@ -120,6 +130,7 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
                      twips(120, (row + 1) * kRowHeight, kWidth, 15));
 
     m_summary = new SpokenSummary(this);
+    m_notice = new SpokenNotice(this);
 
     QWidget *previous = ok;
     for (QLineEdit *box : m_figures) {

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QPushButton;
+class SpokenNotice;
 class SpokenSummary;
 class TownState;
 
@@ -41,4 +42,5 @@ private:
     QLabel *m_grossDomesticProduct = nullptr;
     QLabel *m_population = nullptr;
     SpokenSummary *m_summary = nullptr;
+    SpokenNotice *m_notice = nullptr;
 };
