@@ -11,6 +11,8 @@
 #include "townstate.h"
 #include "twips.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -98,6 +100,7 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
                            fromUtf8(figure.unit) + QStringLiteral("※半角の数字で入力してください。"),
                            twips(1680, rowTop(row) + 120, layout.unitWidth, 255));
         caption->setBuddy(box);
+        box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, &SettingsDialog::describe);
         // A reader says what typing took away ("Selection deleted."), not
         // what the box now holds; the figure is read back once Qt's own
@@ -139,6 +142,27 @@ SettingsDialog::SettingsDialog(TownState &town, QWidget *parent)
     }
     setTabOrder(previous, cancel);
     ok->setFocus();
+}
+
+// Tab selects a figure whole, so that typing replaces it. Qt selects it as
+// the focus arrives, before it tells a screen reader of the focus, and Orca 43
+// then reads the figure twice: as selected, then with the focus. Selected
+// just after, the figure is already selected when the reader asks.
+bool SettingsDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QLineEdit *>(watched);
+    if (!box || event->type() != QEvent::FocusIn)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+        return false;
+    QFocusEvent unselecting(QEvent::FocusIn, Qt::OtherFocusReason);
+    QCoreApplication::sendEvent(box, &unselecting);
+    QTimer::singleShot(0, box, [box] {
+        if (box->hasFocus())
+            box->selectAll();
+    });
+    return true;
 }
 
 void SettingsDialog::refreshOverview()

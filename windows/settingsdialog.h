@@ -31,6 +31,9 @@ signals:
     // "OK" set the town's figures, as a screen reader should hear them.
     void applied(const QString &figures);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void describe();
     void apply();
