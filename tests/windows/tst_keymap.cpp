@@ -42,8 +42,7 @@ QWidget *TestKeyMap::shown(const QString &name)
     return nullptr;
 }
 
-// The window of that title is in front, and its focused control looks
-// otherwise than it would after a click: it shows its focus ring.
+// The window of that title is in front, its focused control drawn with the ring.
 void TestKeyMap::verifyRing(const QString &title)
 {
     QWidget *window = nullptr;
@@ -57,8 +56,7 @@ void TestKeyMap::verifyRing(const QString &title)
     QVERIFY(ringed != plain);
 }
 
-// What N did, said once as the focus reaches the next lot: on Linux Orca
-// speaks it as the lot's description, elsewhere a notice names the lot too.
+// What N did, said once as the focus reaches the next lot (Linux: its description).
 void TestKeyMap::verifySaidOnArrival(QWidget *window, const QString &text)
 {
     const QWidget *focused = window->focusWidget();

@@ -145,8 +145,7 @@ void TestSettingsDialog::okCopiesTheFiguresAndCreditsThePopulation()
     QCOMPARE(town.text(Fields::educationSpending), education.toStdString());
     QCOMPARE(town.text(Fields::population), population.toStdString());
     QVERIFY(!m_window->settingsDialog());
-    // Once the main window is back (as a window manager gives it back), a
-    // screen reader hears what the town now uses.
+    // Once a window manager gives the main window back, a reader hears what the town uses.
     m_window->activateWindow();
     QTRY_COMPARE(child<QWidget>(m_window.get(), QStringLiteral("spokenNotice"))->accessibleName(),
                  QStringLiteral("消費税 %1、交通 %2、教育 %3").arg(tax, transport, education));
