@@ -1,3 +1,4 @@
+#include "accessiblefactory.h"
 #include "gamefont.h"
 #include "splashwindow.h"
 
@@ -31,13 +32,17 @@ void preferFreeTypeFonts()
 }
 #endif
 
-// Names the program, then shows the splash, which hands over to the town.
+// Names the program, ties its widgets to what a screen reader gets of them,
+// then shows the splash, which hands over to the town.
 void startGame()
 {
     // The application name is the window's class (WM_CLASS), which the desktop
     // entry names as StartupWMClass; on Wayland the app id is the entry's name.
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTAVINE_APP_ID));
+    // Before the first window: a reader listening from the start asks for
+    // its interfaces at once, and Qt keeps the first it makes.
+    AccessibleFactory::install();
     auto *splash = new SplashWindow;
     splash->show();
 }

@@ -4,7 +4,7 @@
 #
 # SOURCE_DATE_EPOCH where the builder sets it; else the last commit's time;
 # else, in a release tarball (which has no history), the time git archive
-# wrote into packaging/source-date-epoch. Empty, with a warning that says why,
+# wrote into cmake/source-date-epoch. Empty, with a warning that says why,
 # when there is none of them.
 
 # Stops with an error when SOURCE_DATE_EPOCH is set to something other than
@@ -32,7 +32,7 @@ function(kestavine_source_date_epoch source out)
     endif()
 
     set(epoch "")
-    file(STRINGS ${source}/packaging/source-date-epoch archived LIMIT_COUNT 1)
+    file(STRINGS ${source}/cmake/source-date-epoch archived LIMIT_COUNT 1)
     if(archived MATCHES "^[0-9]+$")
         set(epoch ${archived})
     endif()

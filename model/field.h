@@ -16,12 +16,9 @@ enum class Field : std::uint8_t {
     Text29, // total land value
     Text30, // population
     Text31, // gross domestic product
-    Text32, // consumption tax
-    Text33, // expenditure (never changes)
-    Text34, // transport spending
-    Text35, // education spending
-    Text36, // spare
-    Text37, // spare
+    // The policy figures and spares: model/policyfigures.h names the fields
+    // its figures use, and Text33, the expenditure, never changes.
+    Text32, Text33, Text34, Text35, Text36, Text37,
     Label12, // balance
     Label14, // population display
     Label23, // year counter
@@ -38,10 +35,7 @@ inline constexpr Field industryTotal = Field::Text28;
 inline constexpr Field totalLandValue = Field::Text29;
 inline constexpr Field population = Field::Text30;
 inline constexpr Field grossDomesticProduct = Field::Text31;
-inline constexpr Field consumptionTax = Field::Text32;
 inline constexpr Field expenditure = Field::Text33;
-inline constexpr Field transportSpending = Field::Text34;
-inline constexpr Field educationSpending = Field::Text35;
 inline constexpr Field balance = Field::Label12;
 inline constexpr Field populationDisplay = Field::Label14;
 inline constexpr Field yearCounter = Field::Label23;

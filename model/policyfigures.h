@@ -5,6 +5,14 @@
 #include <array>
 #include <string_view>
 
+// The fields the figures use, named where the figures are, so that a new
+// figure touches nothing else.
+namespace Fields {
+inline constexpr Field consumptionTax = Field::Text32;
+inline constexpr Field transportSpending = Field::Text34;
+inline constexpr Field educationSpending = Field::Text35;
+} // namespace Fields
+
 // How the year's accounts use a policy figure.
 enum class YearlyUse {
     Spending, // taken from the balance before the year's production is credited

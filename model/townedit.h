@@ -1,9 +1,7 @@
 #pragma once
 
 #include "field.h"
-#include "policyfigures.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -54,9 +52,8 @@ private:
     Write &writeFor(Field field);
     const Write *findWrite(Field field) const;
 
-    // The economy writes five distinct fields at once, the settings every
-    // policy figure and the population.
-    static constexpr int kMaxWrites = std::max(8, kPolicyFigureCount + 1);
+    // An edit writes each field once at most, however many figures there are.
+    static constexpr int kMaxWrites = kFieldCount;
 
     TownState &m_town;
     std::array<Write, kMaxWrites> m_writes;

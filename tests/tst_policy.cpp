@@ -1,4 +1,5 @@
 #include "fielderror.h"
+#include "figuretesting.h"
 #include "policy.h"
 #include "townstate.h"
 
@@ -66,7 +67,7 @@ void TestPolicy::figuresAreCopiedAsTypedAndCreditThePopulation()
     QFETCH(QString, populationAfter);
     TownState town;
     town.setText(Fields::population, populationBefore.toStdString());
-    applyPolicy(town, {tax.toStdString(), transport.toStdString(), education.toStdString()});
+    applyPolicy(town, FigureTesting::typed(tax.toStdString(), transport.toStdString(), education.toStdString()));
     QCOMPARE(QString::fromStdString(town.text(Fields::consumptionTax)), tax);
     QCOMPARE(QString::fromStdString(town.text(Fields::transportSpending)), transport);
     QCOMPARE(QString::fromStdString(town.text(Fields::educationSpending)), education);
@@ -103,7 +104,7 @@ void TestPolicy::aFigureThatIsNotANumberChangesNothing()
     TownState town;
     const TownState before = town;
     try {
-        applyPolicy(town, {tax.toStdString(), transport.toStdString(), education.toStdString()});
+        applyPolicy(town, FigureTesting::typed(tax.toStdString(), transport.toStdString(), education.toStdString()));
         QFAIL("the figures must be refused");
     } catch (const FieldError &error) {
         QCOMPARE(error.field(), fieldNamed(culprit.toStdString()));

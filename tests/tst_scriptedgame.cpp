@@ -1,3 +1,4 @@
+#include "figuretesting.h"
 #include "placement.h"
 #include "policy.h"
 #include "randomsource.h"
@@ -27,6 +28,7 @@ void TestScriptedGame::expect(const char *field, const char *text)
 void TestScriptedGame::aSmallTownGrowsAndFallsIntoDebt()
 {
     RandomSource random;
+    FigureTesting::zeroOthers(m_town);
 
     // A house, a shop and a small factory.
     placeBuilding(m_town, "1", 1);
@@ -49,7 +51,7 @@ void TestScriptedGame::aSmallTownGrowsAndFallsIntoDebt()
     expect("Text29", "19.0554752349854"); // 1 + 10 + 1 + first addend
 
     // Tax 5, transport 20, no education: 9 + 3 x 0 + 3 x 20 people for now.
-    applyPolicy(m_town, {"5", "20", "0"});
+    applyPolicy(m_town, FigureTesting::typed("5", "20", "0"));
     expect("Text30", "69");
 
     // Year 2: 977 - 0 - 20 + 55 + 5 - 3; the population is recounted from housing.
@@ -81,7 +83,7 @@ void TestScriptedGame::aSmallTownGrowsAndFallsIntoDebt()
     expect("Label12", "801");
 
     // Spending far beyond income.
-    applyPolicy(m_town, {"0", "1000", "0.5"});
+    applyPolicy(m_town, FigureTesting::typed("0", "1000", "0.5"));
     expect("Text30", "3010.5"); // 9 + 1.5 + 3000
     runEconomyTick(m_town);
     // 801 - 0.5 - 1000 + 115 + 0 - 3 = -87.5, below zero: a further 100.

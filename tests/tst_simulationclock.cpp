@@ -1,3 +1,4 @@
+#include "figuretesting.h"
 #include "simulationclock.h"
 #include "townstate.h"
 
@@ -80,6 +81,7 @@ void TestSimulationClock::stopAndStartSetAllThreePeriods()
 void TestSimulationClock::ticksDriveTheTown()
 {
     TownState town;
+    FigureTesting::zeroOthers(town);
     SimulationClock clock(town);
     clock.stop();
     clock.landValueTick();

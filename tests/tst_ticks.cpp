@@ -1,4 +1,5 @@
 #include "fielderror.h"
+#include "figuretesting.h"
 #include "randomsource.h"
 #include "ticks.h"
 #include "townstate.h"
@@ -165,6 +166,7 @@ void TestTicks::economyTickRunsOneYearOfAccounts()
 void TestTicks::economyStepsReadBackWhatEarlierStepsWrote()
 {
     TownState town;
+    FigureTesting::zeroOthers(town);
     setFields(town, {{"Text32", "0.1234567890123456789"}, {"Text34", "0"}, {"Text35", "0"}, {"Text26", "1"}});
     runEconomyTick(town);
     QCOMPARE(textOf(town, "Label12"), QString("999.12345678901"));
@@ -173,6 +175,7 @@ void TestTicks::economyStepsReadBackWhatEarlierStepsWrote()
 void TestTicks::debtChargeStartsOnlyBelowZero()
 {
     TownState town;
+    FigureTesting::zeroOthers(town);
     town.setText(Fields::balance, "10");
     runEconomyTick(town);
     QCOMPARE(textOf(town, "Label12"), QString("0"));
@@ -185,6 +188,7 @@ void TestTicks::debtChargeStartsOnlyBelowZero()
 void TestTicks::yearCounterCountsNumerically()
 {
     TownState town;
+    FigureTesting::zeroOthers(town);
     for (int year = 0; year < 60; ++year)
         runEconomyTick(town);
     QCOMPARE(textOf(town, "Label23"), QString("60"));

@@ -1,16 +1,10 @@
 #include "lineshape.h"
 
-#include "accessiblefactory.h"
-
 #include <QPalette>
 
 LineShape::LineShape(QWidget *parent)
     : QWidget(parent)
 {
-#ifdef Q_OS_WIN
-    // Orca passes over a plain widget; UI Automation gives it as a group.
-    installAccessibleRole<LineShape, QAccessible::Separator>();
-#endif
 }
 
 QWidget *addLineShape(QWidget *parent, const QString &name, QRect geometry)

@@ -3,7 +3,6 @@
 #include "lotdiamond.h"
 #include "pixelart.h"
 #include "townstate.h"
-#include "townviewaccessible.h"
 #include "twips.h"
 
 #include <QAccessible>
@@ -38,8 +37,6 @@ TownView::TownView(const TownState &town, QWidget *parent)
     : QWidget(parent)
     , m_town(town)
 {
-    // Before anything asks for this view's interface, or it gets a plain one.
-    TownViewAccessible::install();
     setObjectName(QStringLiteral("townView"));
     setGeometry(kDiamondArea);
     // No background of its own: the window's blue shows through the tiles'

@@ -20,4 +20,8 @@ void makeFixedToolWindow(QWidget &window, QSize clientSize);
 // The splash: no frame and no caption.
 void makeBorderless(QWidget &window, QSize clientSize);
 
+// Whether one of these framed the window: the game's own, as against Qt's
+// windows, its menus and message boxes.
+bool isGameWindow(const QWidget &window);
+
 } // namespace WindowFrame

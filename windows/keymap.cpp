@@ -2,7 +2,6 @@
 
 #include "catalogue.h"
 #include "field.h"
-#include "keyboardgroup.h"
 
 #include <QKeyEvent>
 #include <QStringList>
@@ -98,23 +97,6 @@ const Binding *find(Place place, const QKeyEvent &event)
             return !event.isAutoRepeat() || binding.action == Action::Arrow ? &binding : nullptr;
     }
     return nullptr;
-}
-
-bool moveInGroup(const Binding &binding, const QKeyEvent &event, KeyboardGroup &group, const QWidget *focus)
-{
-    switch (binding.action) {
-    case Action::Arrow:
-        group.focusNeighbour(focus, event.key());
-        return true;
-    case Action::FirstOrLast:
-        group.focusFirstOrLast(event.key());
-        return true;
-    case Action::Number:
-        group.focusTyped(event.key() - Qt::Key_0);
-        return true;
-    default:
-        return false;
-    }
 }
 
 QString help()

@@ -5,12 +5,10 @@
 #include <span>
 #include <string_view>
 
-class KeyboardGroup;
 class QKeyEvent;
-class QWidget;
 
 // The game's keys, a row each: where a key works, what it does and how the
-// help names it. The windows act on it, the help message lists it and the
+// help names it. The key dispatch acts on it, the help message lists it and the
 // tests press every row of it.
 namespace KeyMap {
 
@@ -58,10 +56,6 @@ std::span<const Binding> bindings();
 // The row of the key pressed in that place, or nullptr; of a key held down,
 // only the arrows repeat.
 const Binding *find(Place place, const QKeyEvent &event);
-
-// Moves the focus across the group for a row that does (an arrow, Home or
-// End, a digit); false for any other row.
-bool moveInGroup(const Binding &binding, const QKeyEvent &event, KeyboardGroup &group, const QWidget *focus);
 
 // The keys as the help message lists them, a line each, under the places.
 QString help();

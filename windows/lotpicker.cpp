@@ -5,6 +5,8 @@
 #include "controlnames.h"
 #include "controls.h"
 #include "fielderror.h"
+#include "keydispatch.h"
+#include "keymap.h"
 #include "lotdiamond.h"
 #include "lotnames.h"
 #include "numbertext.h"
@@ -15,7 +17,6 @@
 #include "townstate.h"
 #include "twips.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -70,15 +71,13 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         QPushButton *button = Controls::addButton(this, lot, QString(),
                                                   twips(1440 + 240 * offset.right, 600 + 240 * offset.down, 255, 255));
         // Named for what stands on the lot whenever a screen reader asks.
-        ButtonAccessible::install(*button, [this, lot] { return lotAccessibleName(m_town, lot); });
+        ButtonAccessible::setName(*button, [this, lot] { return lotAccessibleName(m_town, lot); });
         connect(button, &QPushButton::clicked, this, [this, lot, button] {
             // The button keeps the focus; a screen reader hears what now
             // stands on its lot, what it cost and the balance left.
             m_notice->say(placeOn(lot));
             ButtonAccessible::nameChanged(*button);
         });
-        // The arrows go across the diamond before the button takes them.
-        button->installEventFilter(this);
         m_lots << button;
         if (previous)
             setTabOrder(previous, button);
@@ -87,8 +86,6 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
         previous = button;
     }
 
-    m_diamond = KeyboardGroup(m_lots);
-
     QPushButton *cancel = Controls::addButton(this, kLotCount + 1, QStringLiteral("キャンセル"),
                                               twips(2400, 2280, 975, 495));
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -96,6 +93,15 @@ LotPicker::LotPicker(TownState &town, QWidget *parent)
 
     m_notice = new SpokenNotice(this);
     m_summary = new SpokenSummary(this);
+
+    // The arrows go across the diamond before a lot button takes them.
+    using KeyMap::Action;
+    new KeyDispatch(*this, KeyMap::Place::Diamond, m_lots, KeyMap::Place::Picker,
+                    {
+                        {Action::BuildAndNext,
+                         [this] { buildAndMoveOn(static_cast<int>(m_lots.indexOf(focusWidget())) + 1); }},
+                        {Action::SayBuiltLots, [this] { m_notice->say(builtLotsAccessibleText(m_town)); }},
+                    });
 }
 
 void LotPicker::setChosenKind(const QString &kind)
@@ -139,39 +145,4 @@ void LotPicker::buildAndMoveOn(int lot)
     }
     m_notice->say(notice);
     ButtonAccessible::nameChanged(*button);
-}
-
-bool LotPicker::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress)
-        return act(KeyMap::Place::Diamond, static_cast<QKeyEvent *>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-void LotPicker::keyPressEvent(QKeyEvent *event)
-{
-    // What no control took comes here, wherever the focus is.
-    if (!act(KeyMap::Place::Picker, event))
-        QWidget::keyPressEvent(event);
-}
-
-bool LotPicker::act(KeyMap::Place place, QKeyEvent *event)
-{
-    using KeyMap::Action;
-    const KeyMap::Binding *binding = KeyMap::find(place, *event);
-    if (!binding)
-        return false;
-    if (KeyMap::moveInGroup(*binding, *event, m_diamond, focusWidget()))
-        return true;
-    switch (binding->action) {
-    case Action::BuildAndNext:
-        buildAndMoveOn(static_cast<int>(m_lots.indexOf(focusWidget())) + 1);
-        break;
-    case Action::SayBuiltLots:
-        m_notice->say(builtLotsAccessibleText(m_town));
-        break;
-    default:
-        return false;
-    }
-    return true;
 }

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "keyboardgroup.h"
-#include "keymap.h"
-
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -24,21 +21,15 @@ public:
     QString chosenKind() const { return m_chosenKind; }
     void setChosenKind(const QString &kind);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     const BuildingKind *chosen() const;
     QString placeOn(int lot);
     void buildAndMoveOn(int lot);
-    bool act(KeyMap::Place place, QKeyEvent *event);
 
     TownState &m_town;
     SpokenNotice *m_notice = nullptr;
     SpokenSummary *m_summary = nullptr;
     QList<QWidget *> m_lots;
-    KeyboardGroup m_diamond;
     // Until a kind button writes the kind, nothing can be built.
     QString m_chosenKind = QStringLiteral("Text1");
 };

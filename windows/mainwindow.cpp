@@ -4,6 +4,8 @@
 #include "controlnames.h"
 #include "controls.h"
 #include "framecentring.h"
+#include "keydispatch.h"
+#include "keymap.h"
 #include "landpricewindow.h"
 #include "lineshape.h"
 #include "lotnames.h"
@@ -26,7 +28,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -80,6 +81,7 @@ MainWindow::MainWindow(QWidget *parent)
     buildFigures();
     buildClockFrame();
     buildCommands();
+    buildKeys();
     addLineShape(this, QStringLiteral("Line1"), twips(5040, 0, 15, 7680));
 
     m_town.onFieldChanged = [this](Field field) { fieldChanged(field); };
@@ -137,13 +139,10 @@ void MainWindow::buildPalette()
         button->setWhatsThis(fromUtf8(shownPrice(kind)));
 #endif
         connect(button, &QPushButton::clicked, this, [this, n] { openLotPicker(n); });
-        // The arrows go across the palette before the button takes them.
-        button->installEventFilter(this);
         if (n > 1)
             setTabOrder(m_kindButtons[static_cast<std::size_t>(n - 2)], button);
         m_kindButtons[static_cast<std::size_t>(n - 1)] = button;
     }
-    m_palette = KeyboardGroup(QList<QWidget *>(m_kindButtons.begin(), m_kindButtons.end()));
 }
 
 void MainWindow::buildTownView()
@@ -231,6 +230,24 @@ void MainWindow::buildCommands()
     setTabOrder(landPrice, settings);
     setTabOrder(settings, end);
     setTabOrder(end, help);
+}
+
+void MainWindow::buildKeys()
+{
+    using KeyMap::Action;
+    using ControlNames::Command;
+    // The arrows go across the palette before a kind button takes them.
+    new KeyDispatch(*this, KeyMap::Place::Palette, QList<QWidget *>(m_kindButtons.begin(), m_kindButtons.end()),
+                    KeyMap::Place::MainWindow,
+                    {
+                        {Action::SayFigures, [this] { m_notice->say(m_status->accessibleName()); }},
+                        {Action::SayBuiltLots, [this] { m_notice->say(builtLotsAccessibleText(m_town)); }},
+                        {Action::StopOrStart, [this] { (m_clock.isRunning() ? m_stopOption : m_startOption)->click(); }},
+                        {Action::LandPrice, [this] { pressCommand(Command::LandPrice); }},
+                        {Action::Settings, [this] { pressCommand(Command::Settings); }},
+                        {Action::Help, [this] { pressCommand(Command::Help); }},
+                        {Action::Quit, [this] { pressCommand(Command::End); }},
+                    });
 }
 
 void MainWindow::fieldChanged(Field field)
@@ -332,56 +349,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // too also ends the program, as its last windows are gone.
     closeSecondaryWindows();
     event->accept();
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress)
-        return act(KeyMap::Place::Palette, static_cast<QKeyEvent *>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-void MainWindow::keyPressEvent(QKeyEvent *event)
-{
-    // What no control took comes here, wherever the focus is.
-    if (!act(KeyMap::Place::MainWindow, event))
-        QWidget::keyPressEvent(event);
-}
-
-bool MainWindow::act(KeyMap::Place place, QKeyEvent *event)
-{
-    using KeyMap::Action;
-    const KeyMap::Binding *binding = KeyMap::find(place, *event);
-    if (!binding)
-        return false;
-    if (KeyMap::moveInGroup(*binding, *event, m_palette, focusWidget()))
-        return true;
-    switch (binding->action) {
-    case Action::SayFigures:
-        m_notice->say(m_status->accessibleName());
-        break;
-    case Action::SayBuiltLots:
-        m_notice->say(builtLotsAccessibleText(m_town));
-        break;
-    case Action::StopOrStart:
-        (m_clock.isRunning() ? m_stopOption : m_startOption)->click();
-        break;
-    case Action::LandPrice:
-        pressCommand(ControlNames::Command::LandPrice);
-        break;
-    case Action::Settings:
-        pressCommand(ControlNames::Command::Settings);
-        break;
-    case Action::Help:
-        pressCommand(ControlNames::Command::Help);
-        break;
-    case Action::Quit:
-        pressCommand(ControlNames::Command::End);
-        break;
-    default:
-        return false;
-    }
-    return true;
 }
 
 void MainWindow::pressCommand(ControlNames::Command command)

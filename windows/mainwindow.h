@@ -1,8 +1,6 @@
 #pragma once
 
 #include "catalogue.h"
-#include "keyboardgroup.h"
-#include "keymap.h"
 #include "simulationclock.h"
 #include "townstate.h"
 
@@ -51,8 +49,6 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -61,6 +57,7 @@ private:
     void buildFigures();
     void buildClockFrame();
     void buildCommands();
+    void buildKeys();
 
     void fieldChanged(Field field);
     void openLotPicker(int kind);
@@ -69,7 +66,6 @@ private:
     void showAbout();
     void reportStalledTown();
     void closeSecondaryWindows();
-    bool act(KeyMap::Place place, QKeyEvent *event);
     void pressCommand(ControlNames::Command command);
     void sayOnceActive(const QString &text);
 
@@ -88,7 +84,6 @@ private:
     QPointer<LandPriceWindow> m_landPriceWindow;
     QPointer<SettingsDialog> m_settingsDialog;
     QPointer<QMessageBox> m_stalledMessage;
-    KeyboardGroup m_palette;
     // What a screen reader should hear once this window is active again.
     QString m_noticeOnceActive;
 };

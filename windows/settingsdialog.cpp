@@ -3,11 +3,9 @@
 #include "controlnames.h"
 #include "controls.h"
 #include "fielderror.h"
-#include "lineeditaccessible.h"
 #include "lineshape.h"
 #include "policy.h"
 #include "secondarywindow.h"
-#include "spokennotice.h"
 #include "spokensummary.h"
 #include "townstate.h"
 #include "twips.h"
@@ -70,7 +68,6 @@ QString fromUtf8(std::string_view text)
 
 QLineEdit *addFigure(QWidget *parent, int number, const PolicyFigure &figure, QRect geometry)
 {
-    LineEditAccessible::install();
     auto *box = new QLineEdit(fromUtf8(figure.start), parent);
     box->setObjectName(QStringLiteral("Text%1").arg(number));
     box->setGeometry(geometry);
@@ -194,6 +191,8 @@ void SettingsDialog::refuse(QLineEdit *figure, const QString &message)
     });
     // open() rather than exec(): the message is modal to this window without
     // running an event loop of its own inside the click.
+    // Its name holds the reason, which a screen reader says as the message
+    // takes the focus (Orca, and Windows' readers as a new window's name):
+    // announced besides, it would be said twice.
     box->open();
-    SpokenNotice::announce(box, box->accessibleName());
 }

@@ -7,7 +7,8 @@
 #   bash packaging/debian/debian13root.sh path                   print where the root is
 # The root is CACHE/debian13/root, where CACHE is $KESTAVINE_CACHE, else
 # ~/.cache/kestavine. COMMAND runs as root with a clean environment (HOME=/root,
-# LANG=C.UTF-8 unless LANG is set, and the build's own variables passed on) and
+# the host's LANG where the root has that locale and it is UTF-8, else C.UTF-8,
+# and the build's own variables passed on) and
 # sees this repository and CACHE/debian13/cache (its KESTAVINE_CACHE) at the
 # same paths as here, so that what it builds lands where a build on this
 # machine would. It runs in mount and process namespaces of its own: whatever
@@ -93,7 +94,11 @@ run_in() {
         done
         exec chroot "$root" /usr/bin/env -i "$@"
     ' run "$root" "$top" "$home/cache" "$scratch" "$dir" \
-        "${environment[@]}" bash -c 'cd "$0" && exec "$@"' "$dir" "$@" || status=$?
+        "${environment[@]}" bash -c '
+            # A locale the root lacks (or LANG=C) would leave it ASCII, and a
+            # folder with other characters unnamed: makensis stops on it.
+            [ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LANG=C.UTF-8
+            cd "$0" && exec "$@"' "$dir" "$@" || status=$?
     rm -rf --one-file-system "$scratch"
     return "$status"
 }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Checks the Windows release as a player gets it. The zip: every DLL that
 # anything in it imports is in it or is Windows' own (found in the Wine
-# prefix's system32, or an API set), and the licence texts are there. The installer, run
-# silently under Wine for the current user: it installs what the zip holds,
-# a Start-menu entry and an uninstall entry, over an earlier release and a player's file, and
-# its uninstaller takes its own away, and the entries too unless a second copy has them now.
+# prefix's system32, or an API set), and the licence texts are there. The manifests: no
+# program asks for more rights than the player's. The installer, run silently under Wine: over
+# an earlier release and a player's file, with no mode or folder named (as Enter on every page),
+# it installs what the zip holds where that release lay, in its mode (for the current user, and
+# for all users), a Start-menu entry and an uninstall entry, and its uninstaller takes its own
+# away, and the entries too unless a second copy has them now.
 #   test_release.sh BUILD_DIR OBJDUMP       (needs WINEPREFIX, made by wineboot)
 set -euo pipefail
 
@@ -45,19 +47,27 @@ done
 echo "the zip's $checked programs and DLLs import only DLLs in the zip or Windows' own"
 # Started from Explorer, a console program would open a console window too.
 "$objdump" -p "$folder/kestavine.exe" | grep 'Subsystem.*Windows GUI' >/dev/null || fail "kestavine.exe is a console program"
+# What each program's manifest asks of Windows: no rights beyond the player's
+# (the installer included: it asks for them itself only to install for everyone),
+# and for the game, the DPI awareness that Qt expects and the common controls 6.
+for wanted in "$setup|level=\"asInvoker\"" "$folder/kestavine.exe|level=\"asInvoker\"" \
+    "$folder/kestavine.exe|>PerMonitorV2<" "$folder/kestavine.exe|name=\"Microsoft.Windows.Common-Controls\" version=\"6."; do
+    grep -aqF "${wanted#*|}" "${wanted%%|*}" || fail "${wanted%%|*} has no ${wanted#*|} in its manifest"
+done
 
 drive_c=$WINEPREFIX/drive_c
 target=$drive_c/kestavine-release-test
 menu=$(find "$drive_c/users" -path '*/Start Menu/Programs' -type d | grep -v Public | head -n 1)
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kestavine'
-rm -rf "$target" "$target-2"
+rm -rf "$target" "$target-2" "$target-all"
 # An earlier release, from the same files and one that this one no longer has.
 cp -r "$folder" "$scratch/earlier" && echo >"$scratch/earlier/styles/qearlierstyle.dll"
 cmake -DSTAGE="$scratch/earlier" -DFILES="$scratch/earlier.nsh" -P "${0%/*}/../../packaging/windows/filelists.cmake"
-makensis -V1 -DVERSION=0.0.1 -DPUBLISHER=- -DICON="${0%/*}/../../assets/icon/kestavine.ico" -DSTAGE="$scratch/earlier" \
+makensis -V1 -INPUTCHARSET UTF8 -DVERSION=0.0.1 -DPUBLISHER=- -DICON="${0%/*}/../../assets/icon/kestavine.ico" -DSTAGE="$scratch/earlier" \
     -DFILES="$scratch/earlier.nsh" -DOUTFILE="$scratch/earlier.exe" "${0%/*}/../../packaging/windows/kestavine.nsi"
 wine "$scratch/earlier.exe" /S /CurrentUser '/D=C:\kestavine-release-test' && echo >"$target/town.txt"
-wine "$setup" /S /CurrentUser '/D=C:\kestavine-release-test'
+# As Enter on every page: the mode and the folder the earlier release was installed with.
+wine "$setup" /S
 (cd "$folder" && find . -type f | sort) >"$scratch/zipped"
 (cd "$target" && find . -type f ! -name uninstall.exe ! -name town.txt | sort) >"$scratch/installed"
 diff "$scratch/zipped" "$scratch/installed" || fail "the installer installed other files than the zip holds"
@@ -66,6 +76,8 @@ wine reg query "$key" /v UninstallString 2>/dev/null | grep 'uninstall.exe" /Cur
     || fail "no uninstall entry in $key"
 wine reg query "$key" /v DisplayVersion | grep -F "$(basename "$setup" | cut -d- -f2)" >/dev/null || fail "not this version's entry"
 [ -f "$target/town.txt" ] || fail "the installer removed the player's file"
+! wine reg query "${key/HKCU/HKLM}" >/dev/null 2>&1 && [ ! -e "$drive_c/Program Files/kestavine" ] \
+    || fail "the upgrade installed a second copy, for all users"
 wine "$setup" /S /CurrentUser '/D=C:\kestavine-release-test-2'
 echo "the installer installed the zip's $(wc -l <"$scratch/installed") files, a Start-menu entry and an uninstall entry"
 
@@ -81,3 +93,14 @@ for _ in $(seq 120); do [ -e "$target-2" ] && sleep 0.5; done
 [ ! -e "$menu/kestavine.lnk" ] || fail "the uninstaller left the Start-menu entry"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left $key"
 echo "the uninstaller removed all of it"
+
+# For all users alike: the upgrade finds the earlier copy's mode and folder.
+wine "$scratch/earlier.exe" /S /AllUsers '/D=C:\kestavine-release-test-all'
+wine "$setup" /S
+wine reg query "${key/HKCU/HKLM}" /v UninstallString | grep -F 'release-test-all\uninstall.exe" /AllUsers' >/dev/null \
+    && [ -f "$target-all/kestavine.exe" ] && [ ! -e "$target-all/styles/qearlierstyle.dll" ] \
+    || fail "the upgrade did not find the copy installed for all users"
+wine "$target-all/uninstall.exe" /S /AllUsers
+for _ in $(seq 120); do [ -e "$target-all" ] && sleep 0.5; done
+[ ! -e "$target-all" ] || fail "the uninstaller left the copy for all users"
+echo "the installer upgraded each mode's copy in place"

@@ -8,6 +8,7 @@
 //                 the main window with its close box: everything must go
 //     end-button  at a random moment it presses "終了": the game must end at once
 
+#include "accessiblefactory.h"
 #include "controlnames.h"
 #include "gamefont.h"
 #include "splashwindow.h"
@@ -272,6 +273,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    AccessibleFactory::install();
     installGameFont();
 
     const QStringList arguments = QCoreApplication::arguments();

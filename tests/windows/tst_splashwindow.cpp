@@ -1,4 +1,5 @@
 #include "accessibilityevents.h"
+#include "accessiblefactory.h"
 #include "gamefont.h"
 #include "mainwindow.h"
 #include "splashwindow.h"
@@ -31,6 +32,7 @@ private:
 void TestSplashWindow::initTestCase()
 {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    AccessibleFactory::install();
 }
 
 void TestSplashWindow::cleanup()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessiblefactory.h"
 #include "field.h"
 #include "gamefont.h"
 #include "qtwords.h"
@@ -21,10 +22,12 @@
 // Helpers shared by the window tests.
 namespace WindowTesting {
 
-// The program's own name, font and Qt's words, as the game's start-up sets them.
+// The program's own name, accessible interfaces, font and Qt's words, as the
+// game's start-up sets them.
 inline void setUpGameApplication()
 {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    AccessibleFactory::install();
     installGameFont();
     installQtWords();
 }

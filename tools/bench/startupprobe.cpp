@@ -7,6 +7,7 @@
 //   startupprobe paints SECONDS    which widgets the idle game repaints, and how often
 // Times are from the start of main() and from the start of the event loop.
 
+#include "accessiblefactory.h"
 #include "gamefont.h"
 #include "mainwindow.h"
 #include "splashwindow.h"
@@ -130,6 +131,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    AccessibleFactory::install();
 
     if (mode == QLatin1String("paints")) {
         installGameFont();

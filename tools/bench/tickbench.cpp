@@ -4,6 +4,7 @@
 
 #include "numbertext.h"
 #include "placement.h"
+#include "policyfigures.h"
 #include "randomsource.h"
 #include "ticks.h"
 #include "townstate.h"

@@ -8,15 +8,6 @@ namespace {
 // Where a button keeps its name, for the interface that Qt may make again at any time.
 constexpr char kName[] = "accessibleNameFunction";
 
-QAccessibleInterface *buttonFactory(const QString &className, QObject *object)
-{
-    auto *button = qobject_cast<QAbstractButton *>(object);
-    if (!button || className != QLatin1String(object->metaObject()->className()))
-        return nullptr;
-    const QVariant name = button->property(kName);
-    return name.isValid() ? new ButtonAccessible(button, name.value<ButtonAccessible::Name>()) : nullptr;
-}
-
 } // namespace
 
 ButtonAccessible::ButtonAccessible(QAbstractButton *button, Name name)
@@ -25,15 +16,20 @@ ButtonAccessible::ButtonAccessible(QAbstractButton *button, Name name)
 {
 }
 
-void ButtonAccessible::install(QAbstractButton &button, Name name)
+void ButtonAccessible::setName(QAbstractButton &button, Name name)
 {
-    QAccessible::installFactory(buttonFactory);
     button.setProperty(kName, QVariant::fromValue(std::move(name)));
     // Qt may have made the button its own interface already, while building it.
     if (QAccessible::isActive()) {
         if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(&button))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
+}
+
+ButtonAccessible::Name ButtonAccessible::nameOf(const QAbstractButton &button)
+{
+    const QVariant name = button.property(kName);
+    return name.isValid() ? name.value<Name>() : Name();
 }
 
 void ButtonAccessible::nameChanged(QAbstractButton &button)

@@ -15,9 +15,6 @@ public:
     explicit TownViewAccessible(TownView *view);
     ~TownViewAccessible() override;
 
-    // Makes every TownView answer with this interface; installing twice is harmless.
-    static void install();
-
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;

@@ -1,6 +1,5 @@
 #include "townviewaccessible.h"
 
-#include "accessiblefactory.h"
 #include "lotnames.h"
 #include "townview.h"
 
@@ -70,11 +69,6 @@ TownViewAccessible::~TownViewAccessible()
         if (id)
             QAccessible::deleteAccessibleInterface(id);
     }
-}
-
-void TownViewAccessible::install()
-{
-    installAccessibleInterface<TownView, TownViewAccessible>();
 }
 
 TownView *TownViewAccessible::view() const

@@ -1,20 +1,11 @@
 #include "lineeditaccessible.h"
 
-#include "accessiblefactory.h"
-#include "textextents.h"
-
 #include <QFontMetrics>
 #include <QLineEdit>
 
 LineEditAccessible::LineEditAccessible(QLineEdit *lineEdit)
     : QAccessibleWidget(lineEdit, QAccessible::EditableText)
 {
-}
-
-void LineEditAccessible::install()
-{
-    installAccessibleInterface<QLineEdit, LineEditAccessible>();
-    TextExtents::answerBeforeQt();
 }
 
 QLineEdit *LineEditAccessible::lineEdit() const

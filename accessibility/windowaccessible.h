@@ -8,16 +8,12 @@ class QWidget;
 // plain widget window as a mere "filler": a screen reader then neither reads a
 // secondary window when it opens, as it reads a dialog, nor answers its
 // command that reads the window's title. The game's fixed tool windows are
-// dialogs to it, and its main window a frame.
+// dialogs to it, and its main window a frame. Only the game's own windows
+// (WindowFrame's) have it: Qt's, its menus and message boxes among them, keep
+// Qt's own.
 class WindowAccessible : public QAccessibleWidget {
 public:
     explicit WindowAccessible(QWidget *window);
-
-    // Makes the game's own window answer with this interface, and no other:
-    // Qt's windows, its menus and message boxes among them, keep Qt's own.
-    // Called before anything asks for the window's interface, or it gets a
-    // plain one.
-    static void adopt(QWidget &window);
 
     QAccessible::Role role() const override;
 

@@ -1,13 +1,10 @@
 #include "spokenstatusbar.h"
 
-#include "accessiblefactory.h"
-
 #include <QLabel>
 
 SpokenStatusBar::SpokenStatusBar(QWidget *window)
     : QWidget(window)
 {
-    installAccessibleRole<SpokenStatusBar, QAccessible::StatusBar>();
     setObjectName(QStringLiteral("spokenStatusBar"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -2,22 +2,6 @@
 
 #include <QWidget>
 
-namespace {
-
-// Marks a window the game made itself.
-constexpr char kAdopted[] = "kestavineWindow";
-
-QAccessibleInterface *windowFactory(const QString &className, QObject *object)
-{
-    // Asked for by the window's own class, before any factory of Qt's.
-    if (!object || !object->isWidgetType() || className != QLatin1String(object->metaObject()->className()))
-        return nullptr;
-    auto *window = static_cast<QWidget *>(object);
-    return window->isWindow() && window->property(kAdopted).toBool() ? new WindowAccessible(window) : nullptr;
-}
-
-} // namespace
-
 WindowAccessible::WindowAccessible(QWidget *window)
     : QAccessibleWidget(window)
 {
@@ -35,12 +19,6 @@ QAccessible::Role WindowAccessible::role() const
     default:
         return QAccessibleWidget::role();
     }
-}
-
-void WindowAccessible::adopt(QWidget &window)
-{
-    window.setProperty(kAdopted, true);
-    QAccessible::installFactory(windowFactory);
 }
 
 void WindowAccessible::renewIdentities(QWidget &window)

@@ -16,7 +16,4 @@ public:
 
     // Has the screen reader speak the text now, even if it said it last time.
     void say(const QString &text);
-    // Where a screen reader reads no message's text (Windows), has it hear the
-    // text as an announcement from source, where Qt has them.
-    static void announce(QObject *source, const QString &text);
 };

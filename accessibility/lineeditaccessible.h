@@ -18,9 +18,6 @@ class LineEditAccessible : public QAccessibleWidget,
 public:
     explicit LineEditAccessible(QLineEdit *lineEdit);
 
-    // Makes every QLineEdit answer with this interface; installing twice is harmless.
-    static void install();
-
     QString text(QAccessible::Text kind) const override;
     QAccessible::State state() const override;
     void *interface_cast(QAccessible::InterfaceType type) override;

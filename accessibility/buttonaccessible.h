@@ -14,8 +14,11 @@ class ButtonAccessible : public QAccessibleWidget {
 public:
     using Name = std::function<QString()>;
 
-    // Gives the button this interface, named by the function.
-    static void install(QAbstractButton &button, Name name);
+    // Names the button by the function; the game's accessible factory then
+    // gives it this interface.
+    static void setName(QAbstractButton &button, Name name);
+    // The function that names the button, or none.
+    static Name nameOf(const QAbstractButton &button);
 
     // Tells readers that the name has changed, so that they ask again without
     // speaking it: a notice has said it.

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Plays the picker's round over and over with a UI Automation client attached,
+# to catch a crash that comes once in many closings: uiawalk starts the game,
+# listens for events, and each round opens 建設物購入 with Space, builds with N
+# twice and closes it with キャンセル. Counts the games that end in a crash.
+#   closingloop.sh QT_PREFIX BUILD_DIR GAMES ROUNDS LOG
+# (in the Debian 13 root: bash packaging/debian/debian13root.sh run bash packaging/windows/closingloop.sh ...)
+# BUILD_DIR holds kestavine.exe and uiawalk.exe. A crash's backtrace (winedbg's,
+# with no crash dialog) is in LOG; a debug build names the game's frames.
+set -uo pipefail
+
+qt=$1 build=$2 games=$3 rounds=$4 log=$5
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+export WINEPREFIX=${WINEPREFIX:-$build/wine-loop} WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
+export XDG_DATA_HOME=$WINEPREFIX/xdg/data XDG_CONFIG_HOME=$WINEPREFIX/xdg/config
+pids=()
+display_file=$(mktemp)
+trap 'wineserver -k 2>/dev/null; kill "${pids[@]}" 2>/dev/null; rm -f "$display_file"' EXIT
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n 1 "$display_file")
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+mkdir -p "$WINEPREFIX"
+wineserver -p
+wineboot -i >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+
+steps=(wait 地価 events)
+for _ in $(seq "$rounds"); do
+    steps+=(key space sleep 900 key n sleep 600 key n sleep 600 press キャンセル sleep 700)
+done
+passed=0 crashed=0
+for game in $(seq "$games"); do
+    echo "== game $game, $(date -u +%T)" >>"$log"
+    before=$(grep -c 'Unhandled' "$log")
+    bash "$here/wine.sh" "$qt" "$build/uiawalk.exe" --start "$(winepath -w "$build/kestavine.exe")" \
+        "${steps[@]}" >/dev/null 2>>"$log"
+    status=$?
+    if [ "$(grep -c 'Unhandled' "$log")" -gt "$before" ]; then
+        crashed=$((crashed + 1))
+    elif [ "$status" -eq 0 ]; then
+        passed=$((passed + 1))
+    fi
+    echo "game $game: uiawalk $status" >>"$log"
+    sleep 2
+done
+echo "games: $games, of $rounds rounds each; $passed passed, $crashed crashed (log: $log)"
+[ "$crashed" -eq 0 ]
