@@ -11,7 +11,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
 
@@ -102,6 +104,64 @@ bool townHeldWhileHidden(int, const EmscriptenVisibilityChangeEvent *event, void
     return false;
 }
 
+// What has no widget of its own (a lot of the town) is shown in the page only
+// when told of: its window's showing tells of its widgets alone.
+void tellChildrenWithoutWidgets(QAccessibleInterface *parent)
+{
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface *child = parent->child(i);
+        if (!child)
+            continue;
+        if (child->object() && child->object() != parent->object()) {
+            tellChildrenWithoutWidgets(child);
+        } else {
+            QAccessibleEvent shown(child, QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&shown);
+        }
+    }
+}
+
+// Three things a browser's reader would miss as a window opens. A widget takes
+// the focus as its window is shown, before the page shows the window, and the
+// page cannot focus an element it does not show yet: the focus is told again
+// once the window is in the page. Its lots are told of likewise. And a message (a refusal, ヘルプ) is said
+// through the page's live region, its title first, as a desktop reader says
+// an alert.
+class WindowTeller : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget || !widget->isWindow())
+            return false;
+        if (event->type() == QEvent::Show) {
+            QTimer::singleShot(0, widget, [widget] {
+                if (QAccessibleInterface *window = QAccessible::queryAccessibleInterface(widget))
+                    tellChildrenWithoutWidgets(window);
+            });
+        }
+        if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
+            QTimer::singleShot(0, this, [] {
+                if (QWidget *focus = QApplication::focusWidget()) {
+                    QAccessibleEvent focused(focus, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&focused);
+                }
+            });
+        }
+        if (event->type() == QEvent::Show) {
+            if (auto *box = qobject_cast<QMessageBox *>(widget)) {
+                QAccessibleAnnouncementEvent said(box, box->windowTitle() + u' ' + box->text());
+                QAccessible::updateAccessibility(&said);
+            }
+        }
+        return false;
+    }
+};
+
 void endProgram(void *)
 {
     emscripten_force_exit(0);
@@ -126,6 +186,8 @@ void prepare(QApplication &app)
         fitWindows(screen);
         QObject::connect(screen, &QScreen::geometryChanged, &app, [screen] { fitWindows(screen); });
     }
+
+    app.installEventFilter(new WindowTeller(&app));
 
     emscripten_set_visibilitychange_callback(nullptr, false, townHeldWhileHidden);
 
