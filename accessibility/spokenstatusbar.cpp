@@ -10,6 +10,11 @@ SpokenStatusBar::SpokenStatusBar(QWidget *window)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // Just past the right edge: shown, as a screen reader needs, but never in view.
     setGeometry(window->width(), 0, 1, 1);
+#ifdef Q_OS_WASM
+    // A page has no status bar for a reader's command: there a reader moving
+    // through the window would only hear the figures twice.
+    hide();
+#endif
 }
 
 void SpokenStatusBar::addFigure(const QLabel *caption, QLabel *value)

@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     preferFreeTypeFonts();
 #endif
 #ifdef Q_OS_WASM
-    WebPage::fitWindowsToPage();
+    WebPage::prepareEnvironment();
     // In a page, exec() hands control back to the browser by unwinding the
     // stack, and the browser runs the events. The application lives on the
     // heap for the page's life: main() then holds nothing to clean up, so the

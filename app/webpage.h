@@ -7,12 +7,14 @@ class QApplication;
 // never returns from its event loop.
 namespace WebPage {
 
-// Before the application exists: when the page is smaller than the game's
-// largest window, every window is scaled down to fit (a phone held sideways).
-void fitWindowsToPage();
+// Before the application exists: Qt's screen-reader support is on from the
+// start, as a screen reader's user cannot find Qt's switch for it by keys.
+void prepareEnvironment();
 
-// Once the application exists: the game's icon on the title bars Qt draws,
-// and a real end when the game ends, which the page hears of.
+// Once the application exists, before the first window: the game's icon on
+// the title bars Qt draws; a real end when the game ends, which the page
+// hears of; windows that fit the page whenever its size changes; and a town
+// that stands still while its tab is hidden.
 void prepare(QApplication &app);
 
 } // namespace WebPage

@@ -55,6 +55,7 @@ QRect TownView::lotRect(int lot) const
 
 void TownView::lotPictureChanged(int lot)
 {
+    m_picture = QPixmap();
     // Repainting the tile's square repaints, in order, the neighbours that overlap it.
     update(lotRect(lot));
     if (QAccessible::isActive()) {
@@ -65,22 +66,27 @@ void TownView::lotPictureChanged(int lot)
     }
 }
 
-const QPixmap &TownView::tilePixmap(int kind)
+const QPixmap &TownView::picture()
 {
     const qreal ratio = devicePixelRatioF();
-    if (ratio != m_tileRatio) {
-        std::fill(m_tiles.begin(), m_tiles.end(), QPixmap());
-        m_tileRatio = ratio;
+    if (!m_picture.isNull() && m_picture.devicePixelRatio() == ratio)
+        return m_picture;
+    QImage town(size(), QImage::Format_ARGB32_Premultiplied);
+    town.fill(Qt::transparent);
+    QPainter painter(&town);
+    for (int lot : kBackToFront) {
+        QImage &tile = m_tiles.at(static_cast<std::size_t>(m_town.lotPicture(lot)));
+        if (tile.isNull())
+            tile = PixelArt::tile(m_town.lotPicture(lot));
+        painter.drawImage(lotRect(lot).topLeft(), tile);
     }
-    QPixmap &tile = m_tiles.at(static_cast<std::size_t>(kind));
-    if (tile.isNull())
-        tile = PixelArt::prepared(PixelArt::tile(kind), ratio);
-    return tile;
+    painter.end();
+    m_picture = PixelArt::prepared(town, ratio);
+    return m_picture;
 }
 
 void TownView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    for (int lot : kBackToFront)
-        painter.drawPixmap(lotRect(lot).topLeft(), tilePixmap(m_town.lotPicture(lot)));
+    painter.drawPixmap(0, 0, picture());
 }

@@ -32,10 +32,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const QPixmap &tilePixmap(int kind);
+    const QPixmap &picture();
 
     const TownState &m_town;
-    // Tiles prepared for the ratio they were last painted at, bare land first.
-    std::array<QPixmap, kKindCount + 1> m_tiles;
-    qreal m_tileRatio = 0;
+    // The tiles as drawn, bare land first, read on first use.
+    std::array<QImage, kKindCount + 1> m_tiles;
+    // The whole town, laid out in the tiles' own pixels and then enlarged for
+    // the screen as one picture: tiles enlarged one by one would meet at
+    // fractions of a screen pixel at a fractional ratio, leaving thin gaps.
+    QPixmap m_picture;
 };

@@ -3,19 +3,25 @@
 
     browsertest.py SITE OUT       (bash tools/setup.sh web test)
 
-Serves SITE (build-web/site) on 127.0.0.1 and plays it three times:
+Serves SITE (build-web/site) on 127.0.0.1 and plays it four times:
   - at 800 x 600, with the mouse and the keyboard: the splash, the hand-over
     to the main window 1.5 s later, the layout against the Linux game's
     (mainwindow-linux.png: its client area as the Linux game shows it on
     Debian 12 under Xvfb, figures left out), a building placed by keyboard and one by mouse,
     a bad figure in the settings and its message, and the end, which the
     page reports and from which it starts again;
-  - with Qt's screen-reader support switched on, as a screen reader's user
-    does: what the browser's accessibility tree holds, the balance falling by
-    a purchase's price while time stands still, the year advancing, and a
-    button pressed through the tree;
+  - as a screen reader reads it, through the elements Qt keeps in the page
+    and the browser's accessibility tree: every control named as on the
+    desktop, and nothing stray; the page's focus following Tab; the tree after
+    a build, a tick and ストップ; every notice (a build, F, the time's state, a
+    refusal, the settings confirmed) in the page's live region; a button
+    pressed through the tree; a hidden tab holding the town;
   - as a phone held sideways (844 x 390, three device pixels to one, touch):
-    the windows scaled to fit, a building placed by touch, the pictures sharp.
+    the windows scaled to fit, a building placed by touch, the pictures sharp;
+  - as the page changes size (700 x 500 to a phone held upright and back):
+    the windows refitted and centred each time, the town kept, and the town's
+    tiles meeting without a gap at the fractional scales 0.96 and 0.68.
+And that the server sends the program only once to a browser that keeps it.
 Screenshots go to OUT. Prints each check and ends with "N passed, N failed".
 """
 import json
@@ -24,6 +30,8 @@ import re
 import struct
 import sys
 import time
+import urllib.error
+import urllib.request
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
@@ -336,21 +344,17 @@ def play_by_screen_reader(check, browser, url, out, report):
     main = game.wait_for_window(MAIN_TITLE)
     if not check("the main window follows (screen reader)", main):
         return
-    # What a screen reader's user presses first: Qt's hidden switch, which
-    # mirrors every control then shown in the page. (Pressed on the splash, it
-    # would leave out what is no widget of its own: the lots.)
-    switched = game.page.evaluate("""(() => {
-        const root = document.getElementById("qt-shadow-container").shadowRoot;
-        const button = root.querySelector("button.hidden-visually-read-by-screen-reader");
-        if (!button) return false;
-        button.click();
-        return true;
-    })()""")
-    check("the page offers Qt's screen-reader switch", switched)
+    page = game.page
     time.sleep(0.5)
-    nodes = accessible_nodes(game.page)
+    # What a screen reader's user meets: Qt's elements for every control, from
+    # the start (Qt takes Tab, so its hidden switch could not be reached by keys).
+    check("Qt's screen-reader support is on from the start",
+          in_windows(page, "!root.querySelector('button.hidden-visually-read-by-screen-reader')")
+          and mirror(page, KINDS[0]["name"]))
+    nodes = accessible_nodes(page)
     with open(os.path.join(out, "accessibility-tree.json"), "w") as file:
         json.dump(nodes, file, ensure_ascii=False, indent=1)
+    report["tree"] = nodes
     names = [name for _, name, _ in nodes]
     kinds = {name: description for role, name, description in nodes if role == "button"}
     missing = [k["name"] for k in KINDS if k["name"] not in kinds]
@@ -358,34 +362,158 @@ def play_by_screen_reader(check, browser, url, out, report):
     wrong = [k["name"] for k in KINDS if k["name"] in kinds and not k["tip"].endswith(kinds[k["name"]] or "-")]
     check("each kind button carries its price", not wrong, wrong[:3])
     check("the tree holds the figures with their captions",
-          all(caption in names for caption in ("残高", "人口", "年")))
-    lots = sorted({name for role, name, _ in nodes if role == "StaticText" and re.match(r"区画\d+ ", name)})
+          all(caption in names for caption in ("残高", "人口", "年")) and balance(page) is not None)
+    lots = sorted({name for role, name, _ in nodes if role == "image" and re.match(r"区画\d+ ", name)})
     check("the tree names the 25 lots and what stands there", len(lots) == 25, lots[:2])
-    report["tree"] = nodes
+    dialogs = [" ".join(name.split()) for role, name, _ in nodes if role == "dialog"]
+    check("the main window is a dialog named by its title", dialogs == ["VELDORAKS kestavine"], dialogs)
+    stray = [(role, name) for role, name, _ in nodes
+             if " ".join(name.split()) == "VELDORAKS kestavine" and role != "dialog"
+             or role == "image" and not name or role in ("textbox", "status") or name == "Enable Screen Reader"]
+    check("nothing else in the tree: no title bar, no unnamed picture, no stray box", not stray, stray[:3])
+    ids = in_windows(page, "[...root.querySelectorAll('.qt-window-a11y-container [id]')].map(e => e.id)")
+    check("no two elements share an id", len(ids) == len(set(ids)), len(ids) - len(set(ids)))
 
+    # The page's focus is where the keys go, on an element a reader may read.
+    check("the page's focus starts on the first kind", focused(page) == KINDS[0]["name"], focused(page))
+    page.key("Tab", "Tab", 9)
+    time.sleep(0.2)
+    check("Tab moves the page's focus with Qt's", focused(page) == KINDS[1]["name"], focused(page))
+    page.key("Tab", "Tab", 9, modifiers=8)
+    time.sleep(0.2)
+
+    options = {m["name"]: m for m in mirrors(page) if m["tag"] == "INPUT" and m["type"] == "radio"}
+    check("the time options are named, and say that time runs",
+          sorted(options) == ["スタート", "ストップ"]
+          and all(m["description"] == "時間は進んでいます" and not m["checked"] for m in options.values()),
+          list(options.values()))
     # Time stands still: a purchase's price is what the balance loses.
     game.click(main, *centre(STOP_OPTION))
+    check("ストップ is said through the page's live region", said(page) == "時間は止まっています", said(page))
+    options = {m["name"]: m for m in mirrors(page) if m["tag"] == "INPUT" and m["type"] == "radio"}
+    check("the tree has ストップ chosen", options.get("ストップ", {}).get("checked")
+          and not options.get("スタート", {}).get("checked"), list(options.values()))
     time.sleep(1.2)
-    before = balance(game.page)
+    page.key("f", "KeyF", 70, "f")
+    check("F says the figures through the live region",
+          re.fullmatch(r"残高 -?\d+ 人口 \d* ?年 \d+", said(page) or ""), said(page))
+    before = balance(page)
     game.click(main, *kind_button(7))
     picker = game.wait_for_window("建設物購入")
     if picker:
         game.click(picker, *lot_button(13))
         time.sleep(0.5)
-    after = balance(game.page)
+    after = balance(page)
     price = KINDS[6]["price"]
     check("a purchase takes its price from the balance", before is not None and after == before - price,
           f"{before} -> {after}")
+    built = f"区画13 {KINDS[6]['name']}"
+    check("the build is said through the live region",
+          said(page) == f"{built}、{price}＄、残高 {after:.0f}", said(page))
+    check("the tree names lot 13 anew, in the main window and in the open picker",
+          mirror(page, built, "建設物購入") and mirror(page, built, MAIN_TITLE), built)
+    check("the picker is a dialog described by what it places",
+          (dialog(page, "建設物購入") or {}).get("description", "").startswith(KINDS[6]["name"]),
+          dialog(page, "建設物購入"))
     # A screen reader presses a button through its element in the page.
     check("キャンセル pressed through the tree closes the picker",
-          press_mirror(game.page, "キャンセル") and game.wait_gone("建設物購入"))
+          press_mirror(page, "キャンセル") and game.wait_gone("建設物購入"))
     check("a kind pressed through the tree opens the picker",
-          press_mirror(game.page, KINDS[27]["name"]) and game.wait_for_window("建設物購入"))
-    year = year_counter(game.page)
+          press_mirror(page, KINDS[27]["name"]) and game.wait_for_window("建設物購入"))
+    press_mirror(page, "キャンセル")
+    game.wait_gone("建設物購入")
+    year = year_counter(page)
     game.click(main, *centre(START_OPTION))
+    check("スタート is said through the live region", said(page) == "時間は進んでいます", said(page))
     time.sleep(2.5)
-    check("the year advances once time runs", year is not None and (year_counter(game.page) or 0) >= year + 2,
-          f"{year} -> {year_counter(game.page)}")
+    check("the tree's year advances with each tick", year is not None and (year_counter(page) or 0) >= year + 2,
+          f"{year} -> {year_counter(page)}")
+
+    # The settings: each figure named by its caption, with its value.
+    game.click(main, *centre(SETTINGS_BUTTON))
+    settings = game.wait_for_window("基本設定")
+    if check("基本設定 opens (screen reader)", settings):
+        time.sleep(0.3)
+        boxes = [(m["name"], m["value"]) for m in mirrors(page, "基本設定") if m["tag"] == "INPUT" and m["type"] == "text"]
+        check("基本設定's figures are named, with their values",
+              boxes == [("消費税", "10"), ("交通", "10"), ("教育", "10")], boxes)
+        game.click(settings, design(840) + 20, design(120) + 9)
+        page.key("a", "KeyA", 65, modifiers=2)
+        check("the page's focus is on the figure Qt is on", focused(page) == "消費税", focused(page))
+        page.type("x")
+        game.click(settings, *centre((1320, 2640, 1095, 615)))
+        if game.wait_for_window("基本設定", count=2):
+            check("a refusal is said through the live region", said(page).startswith("基本設定 消費税の値を数字として読めません"),
+                  said(page))
+            page.key("Enter", "Enter", 13, "\r")
+            time.sleep(0.3)
+        check("the focus is back on the figure after the message", focused(page) == "消費税", focused(page))
+        page.type("5")
+        game.click(settings, *centre((1320, 2640, 1095, 615)))
+        game.wait_gone("基本設定")
+        time.sleep(0.5)
+        check("the new figures are said after OK", said(page) == "消費税 5、交通 10、教育 10", said(page))
+
+    # A hidden tab holds the town, and says so when it comes back.
+    year = year_counter(page)
+    page.evaluate(VISIBILITY % "true")
+    time.sleep(2.5)
+    held = year_counter(page)
+    page.evaluate(VISIBILITY % "false")
+    time.sleep(0.3)
+    check("a hidden tab holds time, and says so when it comes back",
+          held == year and said(page) == "タブが隠れている間、時間は止まっていました", f"{year} -> {held}, {said(page)}")
+    time.sleep(2.2)
+    check("time runs on once the tab is back", (year_counter(page) or 0) >= (held or 0) + 2, year_counter(page))
+    warnings = [line for line in page.console if "aria-hidden" in line or "Unable to find window" in line]
+    check("no accessibility warning in the page's console", not warnings, warnings[:2])
+
+
+def play_as_the_page_changes(check, browser, url, out):
+    """The page resized and a phone turned, while the town stays."""
+    game = Game(browser, url, 800, 600)
+    main = game.wait_for_window(MAIN_TITLE)
+    if not check("the main window follows (resizing)", main):
+        return
+    game.click(main, *kind_button(3))
+    picker = game.wait_for_window("建設物購入")
+    if picker:
+        game.click(picker, *lot_button(7))
+        game.click(picker, *centre(CANCEL_BUTTON))
+        game.wait_gone("建設物購入")
+    built = f"区画7 {KINDS[2]['name']}"
+    for width, height, ratio, wanted in ((700, 500, 1, 1.0), (1200, 900, 1, 1.0), (390, 844, 3, 0.68),
+                                         (550, 600, 3, 0.96), (800, 600, 1, 1.0)):
+        game.page.resize(width, height, ratio, mobile=ratio > 1)
+        time.sleep(0.8)
+        main = game.wait_for_window(MAIN_TITLE)
+        scale = main["width"] / 542
+        left, top, outer_width, outer_height = main["frame"]
+        right, bottom = width - left - outer_width, height - top - outer_height
+        check(f"at {width} x {height} the main window is scaled to fit and centred",
+              abs(scale - wanted) < 0.005 and min(left, top, right, bottom) > -1
+              and abs(left - right) <= 2.5 and abs(top - bottom) <= 2.5,
+              f"scale {scale:.3f}, margins {left:.1f} {top:.1f} {right:.1f} {bottom:.1f}")
+        image = game.shot(os.path.join(out, f"page-{width}x{height}.png"))
+        gaps = town_gaps(image, main, scale, ratio)
+        check(f"at {width} x {height} the town is seamless", not gaps, f"{len(gaps)} pixels of the window's blue "
+              f"inside the town, {gaps[:3]}")
+    check("the town is kept through every change", mirror(game.page, built, MAIN_TITLE), built)
+
+
+def town_gaps(image, main, scale, device):
+    """Screen pixels of the window's blue well inside the town's diamond, which
+    its tiles cover whole: where two tiles do not meet, the blue shows."""
+    # The diamond on the main window, in its own pixels: centre and half-width.
+    cx, cy, half = design(1920) + 80, design(1080) + 80, 80
+    found = []
+    for py in range(int((main["y"] + (cy - half) * scale) * device), int((main["y"] + (cy + half) * scale) * device)):
+        for px in range(int((main["x"] + (cx - half) * scale) * device),
+                        int((main["x"] + (cx + half) * scale) * device)):
+            x, y = (px / device - main["x"]) / scale - cx, (py / device - main["y"]) / scale - cy
+            if abs(x) + abs(y) < half - 3 and image.pixel(px, py) == (128, 128, 255):
+                found.append((px, py))
+    return found
 
 
 def play_on_a_phone(check, browser, url, out, palette):
@@ -441,6 +569,79 @@ def press_mirror(page, name):
     }})()""")
 
 
+def in_windows(page, expression):
+    """The value of an expression of root, the root of the windows Qt puts in the page."""
+    return page.evaluate(f"(root => ({expression}))(document.getElementById('qt-shadow-container').shadowRoot)")
+
+# Every element that mirrors a control, in the windows shown: its window (the
+# dialog's name), tag, type, name, description, state and value.
+MIRRORS = """(() => {
+    const root = document.getElementById("qt-shadow-container").shadowRoot;
+    return [...root.querySelectorAll(".qt-window")].filter(w => w.style.display !== "none").flatMap(w => {
+        const box = w.querySelector(".qt-window-a11y-container");
+        return [...box.children].map(e => ({
+            window: box.getAttribute("aria-label"), tag: e.tagName, type: e.type || "",
+            name: e.getAttribute("aria-label") ?? e.textContent, description: e.getAttribute("aria-description") || "",
+            checked: !!e.checked, value: e.value ?? "", hidden: e.ariaHidden === "true"}));
+    });
+})()"""
+
+
+def mirrors(page, window=None):
+    found = page.evaluate(MIRRORS) or []
+    return [m for m in found if window is None or m["window"] == window]
+
+
+def mirror(page, name, window=None):
+    """The element of this name that a screen reader finds (not hidden), or None."""
+    return next((m for m in mirrors(page, window) if m["name"] == name and not m["hidden"]), None)
+
+
+def dialog(page, title):
+    """The name and description of the window titled so, as a screen reader meets it."""
+    return page.evaluate(f"""(() => {{
+        const root = document.getElementById("qt-shadow-container").shadowRoot;
+        const box = [...root.querySelectorAll(".qt-window-a11y-container")]
+            .find(b => b.getAttribute("aria-label") === {json.dumps(title)});
+        return box && {{role: box.getAttribute("role"), description: box.getAttribute("aria-description") || ""}};
+    }})()""")
+
+
+def focused(page):
+    """The name of the element that has the page's focus; None if none of Qt's
+    elements has it, or if it is hidden from a screen reader."""
+    return page.evaluate("""(() => {
+        let e = document.activeElement;
+        while (e && e.shadowRoot && e.shadowRoot.activeElement)
+            e = e.shadowRoot.activeElement;
+        if (!e || !e.closest(".qt-window-a11y-container") || e.closest("[aria-hidden=true]"))
+            return null;
+        return e.getAttribute("aria-label") ?? e.textContent;
+    })()""")
+
+
+def said(page, timeout=2):
+    """What the page's polite live region says now, once it has said anything
+    since the last time asked."""
+    text = page.wait_for("""(() => {
+        const region = document.querySelector("body > [aria-live=polite]");
+        const line = region && region.firstElementChild;
+        if (!line || line.dataset.read) return null;
+        line.dataset.read = "1";
+        return line.textContent.replace(/\\u200b/g, "");
+    })()""", timeout=timeout)
+    return text or ""
+
+
+# Has the page's tab hidden ("true") or shown again ("false").
+VISIBILITY = """(() => {
+    Object.defineProperty(document, "hidden", {configurable: true, get: () => %s});
+    Object.defineProperty(document, "visibilityState", {configurable: true,
+                                                        get: () => document.hidden ? "hidden" : "visible"});
+    document.dispatchEvent(new Event("visibilitychange"));
+})()"""
+
+
 def balance(page):
     return number_after(page, "残高")
 
@@ -450,11 +651,8 @@ def year_counter(page):
 
 
 def number_after(page, caption):
-    """The figure whose value label follows its caption label in the tree."""
-    texts = page.evaluate("""(() => {
-        const root = document.getElementById("qt-shadow-container").shadowRoot;
-        return [...root.querySelectorAll("textarea")].map(t => t.textContent);
-    })()""") or []
+    """The figure whose value follows its caption in the main window's tree."""
+    texts = [m["name"] for m in mirrors(page, MAIN_TITLE) if m["tag"] == "DIV" and not m["hidden"]]
     for i, text in enumerate(texts[:-1]):
         if text == caption:
             try:
@@ -474,6 +672,21 @@ def catalogue():
 KINDS = catalogue()
 
 
+def check_the_server(check, url):
+    """The program goes out once: a browser that has it is told that it is current."""
+    def fetch(tag=None):
+        headers = {"Accept-Encoding": "gzip", **({"If-None-Match": tag} if tag else {})}
+        try:
+            with urllib.request.urlopen(urllib.request.Request(url + "kestavine.wasm", headers=headers)) as answer:
+                return answer.status, answer.headers.get("ETag"), len(answer.read())
+        except urllib.error.HTTPError as error:
+            return error.code, error.headers.get("ETag"), 0
+    status, tag, size = fetch()
+    again = fetch(tag)
+    check("the server sends a validator, and no body again while the copy is current",
+          status == 200 and tag and size > 0 and again == (304, tag, 0), f"{status} {tag} {size}; {again}")
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit("usage: browsertest.py SITE OUT")
@@ -490,6 +703,8 @@ def main():
         play_with_mouse_and_keyboard(check, browser, url, out, palette)
         play_by_screen_reader(check, browser, url, out, report)
         play_on_a_phone(check, browser, url, out, palette)
+        play_as_the_page_changes(check, browser, url, out)
+    check_the_server(check, url)
     server.shutdown()
     print(f"{check.passed} passed, {check.failed} failed")
     sys.exit(1 if check.failed else 0)

@@ -151,10 +151,9 @@ class Page:
         self.events = queue.Queue()
         self.console = []
         browser.listen(self._event)
-        for domain in ("Page", "Runtime", "Network"):
+        for domain in ("Page", "Runtime", "Network", "Log"):
             self.call(f"{domain}.enable")
-        self.call("Emulation.setDeviceMetricsOverride",
-                  {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": mobile})
+        self.resize(width, height, scale, mobile)
         if mobile:
             self.call("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
 
@@ -163,6 +162,10 @@ class Page:
             return
         if message["method"] == "Runtime.consoleAPICalled":
             self.console.append(" ".join(str(a.get("value", a.get("description", ""))) for a in message["params"]["args"]))
+        elif message["method"] == "Log.entryAdded":
+            # The browser's own word on the page, such as an accessibility warning.
+            entry = message["params"]["entry"]
+            self.console.append(f"{entry.get('level', '')}: {entry.get('text', '')}")
         elif message["method"] == "Runtime.exceptionThrown":
             details = message["params"]["exceptionDetails"]
             self.console.append("exception: " + details.get("exception", {}).get("description", details.get("text", "")))
@@ -191,6 +194,11 @@ class Page:
                 return value
             time.sleep(interval)
 
+    def resize(self, width, height, scale=1, mobile=False):
+        """Gives the tab another viewport, as a window resized or a phone turned."""
+        self.call("Emulation.setDeviceMetricsOverride",
+                  {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": mobile})
+
     def screenshot(self, path):
         data = self.call("Page.captureScreenshot", {"format": "png"})["data"]
         with open(path, "wb") as file:
@@ -210,14 +218,15 @@ class Page:
         self.call("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": point})
         self.call("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
 
-    def key(self, key, code, key_code, text=None):
-        """Presses and releases one key (key "Tab", code "Tab", Windows key code 9)."""
+    def key(self, key, code, key_code, text=None, modifiers=0):
+        """Presses and releases one key (key "Tab", code "Tab", Windows key code 9),
+        with modifiers held (1 Alt, 2 Ctrl, 4 Meta, 8 Shift)."""
         down = {"type": "keyDown" if text else "rawKeyDown", "key": key, "code": code,
-                "windowsVirtualKeyCode": key_code, "nativeVirtualKeyCode": key_code}
+                "windowsVirtualKeyCode": key_code, "nativeVirtualKeyCode": key_code, "modifiers": modifiers}
         if text:
             down["text"] = down["unmodifiedText"] = text
         self.call("Input.dispatchKeyEvent", down)
-        self.call("Input.dispatchKeyEvent", {"type": "keyUp", "key": key, "code": code,
+        self.call("Input.dispatchKeyEvent", {"type": "keyUp", "key": key, "code": code, "modifiers": modifiers,
                                              "windowsVirtualKeyCode": key_code, "nativeVirtualKeyCode": key_code})
 
     def type(self, text):

@@ -12,7 +12,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 unity=${KESTAVINE_QT_UNITY:-ON}
 # shellcheck source=../qt/recipe.sh
 source "$here/../qt/recipe.sh"
-QT_RECIPE_EXTRA="unity=$unity" qt_recipe "$1" wasm "$here/qt.sh" "$here/qt-wasm-without-opengl.patch"
+patches=("$here/qt-wasm-without-opengl.patch" "$here/qt-wasm-accessibility.patch")
+QT_RECIPE_EXTRA="unity=$unity" qt_recipe "$1" wasm "$here/qt.sh" "${patches[@]}"
 # Qt's build finds emscripten through an emsdk-shaped folder, made below.
 export EMSDK=$prefix/emsdk
 
@@ -20,7 +21,11 @@ export EMSDK=$prefix/emsdk
 # configured for WebAssembly.
 unpack_and_configure() {
     qt_unpack
-    patch -d "$work/qtbase" -p1 <"$here/qt-wasm-without-opengl.patch" >>"$log" 2>&1 || qt_failed
+    # Two changes to Qt's wasm plugin: it builds without OpenGL, and a browser's
+    # screen reader can follow the application (each patch says how).
+    for change in "${patches[@]}"; do
+        patch -d "$work/qtbase" -p1 <"$change" >>"$log" 2>&1 || qt_failed
+    done
 
     # Qt's build and the game's look for emscripten in an emsdk-shaped folder
     # (EMSDK): a .emscripten file naming the emscripten folder inside it. Debian's

@@ -17,6 +17,7 @@ set(files
     "${QT_PREFIX}/LICENSES/LGPL-3.0-only.txt|licences/Qt-LGPL-3.0.txt"
     "${QT_PREFIX}/LICENSES/debian-copyright|licences/Qt-copyright.txt"
     "${SOURCE}/packaging/web/qt-wasm-without-opengl.patch|licences/qt-wasm-without-opengl.patch"
+    "${SOURCE}/packaging/web/qt-wasm-accessibility.patch|licences/qt-wasm-accessibility.patch"
     "/usr/share/doc/emscripten/copyright|licences/emscripten-copyright.txt"
     "/usr/share/doc/qt6-translations-l10n/copyright|licences/Qt-translations-copyright.txt")
 file(MAKE_DIRECTORY "${SITE}/licences")
@@ -44,9 +45,10 @@ and its loader are under the GNU GPL version 3 only (Qt-GPL-3.0.txt), the rest
 of Qt under the GNU LGPL version 3 (Qt-LGPL-3.0.txt), so the page as a whole is
 distributed under the GNU GPL version 3; the game's own code stays under the
 MIT licence. Qt was built from Debian's source package qt6-base, version
-${qt_version}, as Debian publishes it in its archive, with one change:
-qt-wasm-without-opengl.patch, which lets the platform plugin build without
-OpenGL. Qt-copyright.txt is that package's copyright file: it names the
+${qt_version}, as Debian publishes it in its archive, with two changes to its
+WebAssembly platform plugin: qt-wasm-without-opengl.patch, which lets it
+build without OpenGL, and qt-wasm-accessibility.patch, which lets a
+browser's screen reader follow the application. Qt-copyright.txt is that package's copyright file: it names the
 libraries Qt bundles (zlib, libpng, PCRE2, FreeType, HarfBuzz, the DejaVu
 fonts and others) and their licences. The game's source is published with it.
 kestavine.wasm also holds Qt's Japanese translation of its own words

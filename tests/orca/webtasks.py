@@ -1,0 +1,121 @@
+#!/usr/bin/python3
+"""Plays the eight everyday tasks in the web page through the real Orca screen
+reader reading Chromium, keys only.
+
+    tests/orca/webtasks.py [--orca-tools DIR] [--only N] [--logs DIR] [-v] [SITE]
+
+The page (SITE, by default build-web/site) is served on 127.0.0.1 and each task
+opens it afresh in Debian's Chromium, a real window on the harness's private
+Xvfb with Chromium's accessibility on, as a screen reader's user has it. The
+tasks, their keys and what must be heard are the desktop's (eighttasks.py),
+with two differences a browser makes: the player first puts Orca in focus
+mode for the page (Orca+A, twice quickly to keep it there), so that the game
+rather than Orca's browsing takes its letters and digits; and quitting is
+heard as the page's word. It prints every task's keys beside what a mouse
+player needs, and the total. Exit status 0 when every outcome was heard.
+A developer's check: the suite does not run it (it takes some minutes).
+"""
+
+import argparse
+import os
+import re
+import shutil
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+TOP = os.path.dirname(os.path.dirname(HERE))
+sys.path.insert(0, os.path.join(TOP, "packaging", "web"))
+import eighttasks  # noqa: E402
+import serve  # noqa: E402
+
+# Orca+A twice quickly: focus mode, kept whatever the focus lands on.
+FOCUS_MODE = ["Insert+a", "Insert+a"]
+QUIT_HEARD = [r"ゲームは終了しました"]
+
+
+def open_page(orca, url, profile):
+    """Opens the page in Chromium and waits until the town is on screen and
+    Orca has read the control that has the focus."""
+    orca.launch(["chromium", "--no-sandbox", "--force-renderer-accessibility", "--no-first-run", "--disable-gpu",
+                 "--password-store=basic", "--disable-features=Translate", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync", "--disable-default-apps", "--disable-extensions",
+                 "--start-maximized", f"--user-data-dir={profile}", url], window="kestavine")
+    deadline = time.time() + 60
+    heard = []
+    while time.time() < deadline and not any("低密度住宅" in text for text in heard):
+        heard += orca.step("sleep:1").texts
+    return heard
+
+
+def play(orca_speech, url, task, logs):
+    """Plays one task from a fresh page; returns the patterns not heard, what
+    Orca spoke, and Orca's version."""
+    with orca_speech.OrcaSpeech(max_wait=4.0, log_dir=logs) as orca:
+        profile = tempfile.mkdtemp(prefix="kestavine-chromium-")
+        try:
+            if not any("低密度住宅" in text for text in open_page(orca, url, profile)):
+                return ["the town, read out as the page opened"], [], orca.orca_version()
+            # Both presses in one go, as Orca counts a double press.
+            orca._run(["xdotool", "key", "--delay", "80", *FOCUS_MODE])
+            spoken = orca.step("sleep:1").texts
+            for step in task.setup:
+                orca.step(step)
+            for step in task.keys:
+                spoken += orca.step(step).texts
+            heard = QUIT_HEARD if task.quits else task.heard
+            # The page's live region marks a repeated line with a zero-width space.
+            spoken = [text.replace("\u200b", "") for text in spoken]
+            missing = [pattern for pattern in heard if not any(re.search(pattern, text) for text in spoken)]
+            return missing, spoken, orca.orca_version()
+        finally:
+            shutil.rmtree(profile, ignore_errors=True)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("site", nargs="?", default=os.path.join(TOP, "build-web", "site"))
+    parser.add_argument("--orca-tools", default=os.path.join(os.path.dirname(TOP), "shared", "tools", "orca"),
+                        help="the folder of orca_speech.py")
+    parser.add_argument("--only", type=int, action="append", help="play only task N (1 to 8); repeatable")
+    parser.add_argument("--logs", help="keep each run's logs here")
+    parser.add_argument("-v", "--verbose", action="store_true", help="print what Orca spoke in each task")
+    args = parser.parse_args()
+    sys.path.insert(0, args.orca_tools)
+    import orca_speech
+
+    server = serve.start(args.site)
+    url = f"http://127.0.0.1:{server.server_port}/"
+    started = time.monotonic()
+    version = None
+    total_keys = total_mouse = 0
+    failed = 0
+    for number, task in enumerate(eighttasks.TASKS, 1):
+        if args.only and number not in args.only:
+            continue
+        logs = os.path.join(args.logs, str(number)) if args.logs else None
+        missing, spoken, orca_version = play(orca_speech, url, task, logs)
+        if version != orca_version:
+            version = orca_version
+            print(f"# Orca {version}, Chromium, {url}", flush=True)
+        keys = len(FOCUS_MODE) + eighttasks.count(task.keys)
+        total_keys += keys
+        total_mouse += task.mouse
+        failed += bool(missing)
+        verdict = "heard" if not missing else "NOT HEARD: " + "; ".join(missing)
+        print(f"{number}. {task.name}: {keys} keys (mouse {task.mouse}) [{' '.join(FOCUS_MODE + task.keys)}] {verdict}",
+              flush=True)
+        if args.verbose or missing:
+            for text in spoken:
+                print(f"     {text}")
+    server.shutdown()
+    ratio = f" ({total_keys / total_mouse:.2f}x)" if total_mouse else ""
+    print(f"total: {total_keys} keys, mouse {total_mouse}{ratio}; "
+          f"{'every outcome heard' if not failed else f'{failed} task(s) not heard'}; "
+          f"{time.monotonic() - started:.0f} s")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
