@@ -19,6 +19,13 @@ fail() {
 deb=$(ls "$scratch"/out/kestavine_*.deb)
 echo "built $(basename "$deb")"
 
+# Every file carries the source's date: SOURCE_DATE_EPOCH where the packer
+# sets it, else the last commit's time, as two packers of one commit give them.
+source=$(cd "$(dirname "$0")/../.." && pwd)
+epoch=${SOURCE_DATE_EPOCH:-$(git -c safe.directory="$source" -C "$source" log -1 --format=%ct 2>/dev/null || head -n 1 "$source/cmake/source-date-epoch")}
+dates=$(dpkg-deb --fsys-tarfile "$deb" | tar -tv --full-time --utc | awk '{ print $4 " " $5 }' | sort -u)
+[ "$dates" = "$(date -u -d "@$epoch" '+%F %T')" ] || fail "the package's files are dated $dates, not as the source ($epoch)"
+
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/games/kestavine \
     ./usr/share/applications/com.veldoraks.kestavine.desktop \

@@ -1,6 +1,7 @@
 #include "accessibilityevents.h"
 #include "keymap.h"
 #include "lotpicker.h"
+#include "screenreaderkeys.h"
 #include "windowtestcase.h"
 #include "windowtesting.h"
 
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void everyRowOfTheMapIsPressed();
     void aScreenReadersKeysNeverAct_data();
     void aScreenReadersKeysNeverAct();
+    void keypadTypingKeysAreThePlayers();
 
 private:
     static QWidget *shown(const QString &name);
@@ -209,42 +211,50 @@ void TestKeyMap::everyRowOfTheMapIsPressed()
 
 void TestKeyMap::aScreenReadersKeysNeverAct_data()
 {
-    QTest::addColumn<bool>("reader"); // whether the keys come through a screen reader, late
-    QTest::addColumn<QString>("keys"); // +pressed, -released, or both
-    QTest::addColumn<QString>("opens");
-    QTest::newRow("keypad Enter without a reader") << false << "KP_Enter" << "Form3";
-    QTest::newRow("keypad Enter, Orca's where-am-I") << true << "KP_Enter" << "";
-    QTest::newRow("Return through the reader") << true << "Return" << "Form3";
-    QTest::newRow("Space with the reader's Insert held") << true << "+Insert Space -Insert" << "";
-    QTest::newRow("Space once Insert is let go") << true << "Insert Space" << "Form3";
-    QTest::newRow("L with Caps Lock held, laptop layout") << true << "+CapsLock L -CapsLock" << "";
-    QTest::newRow("L through the reader") << true << "L" << "Form4";
+    // How the keys come: from the window system with no reader, or while one
+    // listens (on Windows); late through a reader's bridge; posted by a program.
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("keys"); // +pressed, -released, ~held (repeated), or both
+    QTest::addColumn<QString>("opens"); // or the control that then has the focus
+    QTest::newRow("keypad Enter without a reader") << "window" << "KP_Enter" << "Form3";
+    QTest::newRow("keypad Enter, Orca's where-am-I") << "reader" << "KP_Enter" << "";
+    QTest::newRow("Return through the reader") << "reader" << "Return" << "Form3";
+    QTest::newRow("Space with the reader's Insert held") << "reader" << "+Insert Space -Insert" << "";
+    QTest::newRow("Space once Insert is let go") << "reader" << "Insert Space" << "Form3";
+    QTest::newRow("L with Caps Lock held, laptop layout") << "reader" << "+CapsLock L -CapsLock" << "";
+    QTest::newRow("L through the reader") << "reader" << "L" << "Form4";
+    QTest::newRow("keypad Enter, a reader on Windows") << "Windows reader" << "KP_Enter" << "Form3";
+    QTest::newRow("keypad Enter posted, no reader") << "program" << "KP_Enter" << "Form3";
+    QTest::newRow("Space with Insert held long") << "reader" << "+Insert ~Insert Space -Insert" << "";
+    QTest::newRow("Space let go within a chord") << "reader" << "+Space +Insert -Space -Insert" << "Form3";
+    QTest::newRow("keypad digits type through the reader") << "reader" << "KP_1 KP_0" << "Command10";
 }
 
 // A key that came through a screen reader's bridge is sent on to the game
 // as Qt sends it when the reader answers late: posted to the window anew.
 void TestKeyMap::aScreenReadersKeysNeverAct()
 {
-    QFETCH(bool, reader);
+    QFETCH(QString, from);
     QFETCH(QString, keys);
     QFETCH(QString, opens);
     std::optional<AccessibilityEvents> listening;
-    if (reader)
+    if (from.endsWith(QLatin1String("reader")))
         listening.emplace();
     kindButton(7)->setFocus();
     QWindow *window = m_window->windowHandle();
     const QMap<QString, int> named{{QStringLiteral("KP_Enter"), Qt::Key_Enter}, {QStringLiteral("Return"), Qt::Key_Return},
                                    {QStringLiteral("Insert"), Qt::Key_Insert}, {QStringLiteral("CapsLock"), Qt::Key_CapsLock},
-                                   {QStringLiteral("Space"), Qt::Key_Space}, {QStringLiteral("L"), Qt::Key_L}};
+                                   {QStringLiteral("Space"), Qt::Key_Space}, {QStringLiteral("L"), Qt::Key_L},
+                                   {QStringLiteral("KP_0"), Qt::Key_0}, {QStringLiteral("KP_1"), Qt::Key_1}};
     for (const QString &key : keys.split(QLatin1Char(' '))) {
-        const QString name = key.mid(key.startsWith(QLatin1Char('+')) || key.startsWith(QLatin1Char('-')) ? 1 : 0);
+        const QString name = key.mid(QStringLiteral("+-~").contains(key.front()) ? 1 : 0);
         const auto code = Qt::Key(named.value(name));
         const Qt::KeyboardModifiers modifiers = name.startsWith(QLatin1String("KP_")) ? Qt::KeypadModifier : Qt::NoModifier;
         for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
             if (key.startsWith(QLatin1Char(type == QEvent::KeyPress ? '-' : '+')))
                 continue;
-            if (reader) {
-                QCoreApplication::postEvent(window, new QKeyEvent(type, code, modifiers));
+            if (from == QLatin1String("reader") || from == QLatin1String("program")) {
+                QCoreApplication::postEvent(window, new QKeyEvent(type, code, modifiers, QString(), key.startsWith(QLatin1Char('~'))));
                 QCoreApplication::processEvents();
             } else {
                 QTest::sendKeyEvent(type == QEvent::KeyPress ? QTest::Press : QTest::Release, window, code, QString(), modifiers);
@@ -253,6 +263,15 @@ void TestKeyMap::aScreenReadersKeysNeverAct()
     }
     for (const char *window : {"Form3", "Form4"})
         QCOMPARE(bool(shown(QString::fromLatin1(window))), opens == QLatin1String(window));
+    if (opens.startsWith(QLatin1String("Command")))
+        QCOMPARE(m_window->focusWidget()->objectName(), opens);
+}
+
+// The keypad's digits and point type, whoever listens: they are the player's.
+void TestKeyMap::keypadTypingKeysAreThePlayers()
+{
+    for (int key : {Qt::Key_0, Qt::Key_9, Qt::Key_Period, Qt::Key_Comma})
+        QVERIFY(!ScreenReaderKeys::isReaderKey(QKeyEvent(QEvent::KeyPress, key, Qt::KeypadModifier)));
 }
 
 QTEST_MAIN(TestKeyMap)

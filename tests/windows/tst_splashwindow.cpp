@@ -28,7 +28,7 @@ private:
     static QList<QWidget *> mainWindows();
 };
 
-// As the game starts: the splash itself installs the game's font.
+// As the game starts: the splash itself installs the game's font and Qt's words.
 void TestSplashWindow::initTestCase()
 {
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
@@ -78,6 +78,8 @@ void TestSplashWindow::isABorderlessPictureWithAOneShotTimer()
     QVERIFY(!waiting->isVisible());
     QVERIFY(!waiting->clock().isRunning());
     QCOMPARE(waiting->font().families().value(0), gameFontFamily());
+    // So are Qt's own words, in Japanese.
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "Select All"), QStringLiteral("すべてを選択"));
 }
 
 // The splash's own timer shows one main window, whose town starts running
