@@ -115,6 +115,13 @@ LotPicker::LotPicker(TownState &town, std::vector<KeyDispatch::Handler> gameKeys
     });
 }
 
+LotPicker::~LotPicker()
+{
+    // QWidget's destructor closes the window, which moves the focus after
+    // the lots are gone: the application's news of it is no longer ours.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void LotPicker::say(const QString &text)
 {
     m_notice->say(text);

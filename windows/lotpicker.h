@@ -19,6 +19,7 @@ class LotPicker : public QWidget {
 public:
     // gameKeys: what the keys of the whole game do here, as in the main window.
     explicit LotPicker(TownState &town, std::vector<KeyDispatch::Handler> gameKeys = {}, QWidget *parent = nullptr);
+    ~LotPicker() override;
 
     // The chosen kind, as the decimal text the main window's kind button gave.
     QString chosenKind() const { return m_chosenKind; }
