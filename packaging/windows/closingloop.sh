@@ -11,20 +11,7 @@ set -uo pipefail
 
 qt=$1 build=$2 games=$3 rounds=$4 log=$5
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export WINEPREFIX=${WINEPREFIX:-$build/wine-loop} WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
-export XDG_DATA_HOME=$WINEPREFIX/xdg/data XDG_CONFIG_HOME=$WINEPREFIX/xdg/config
-pids=()
-display_file=$(mktemp)
-trap 'wineserver -k 2>/dev/null; kill "${pids[@]}" 2>/dev/null; rm -f "$display_file"' EXIT
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$display_file")
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-mkdir -p "$WINEPREFIX"
-wineserver -p
-wineboot -i >/dev/null 2>&1
+source "$here/winedesktop.sh" "$build/wine-loop"
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
 steps=(wait 地価 events)
