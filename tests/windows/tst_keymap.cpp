@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -92,6 +93,8 @@ void TestKeyMap::keysDoWhatTheirRowSays_data()
     row("Home from a command", 0, "", "Command31", "Home", u"focus Command1; ring VELDORAKS");
     row("End from an option", 0, "", "Option1", "End", u"focus Command30");
     row("kind by two digits", 0, "", "Command5", "1 1", u"focus Command11; ring VELDORAKS");
+    row("the last kind by its digits", 0, "", "Command5", "3 0", u"focus Command30");
+    row("Ctrl or Alt with a digit is not the digit", 0, "", "Command5", "Ctrl+2 Alt+3", u"focus Command5");
     row("the focused kind's number rings it", 0, "", "Command3", "3", u"focus Command3; ring VELDORAKS");
     row("a kind's Enter opens the picker in focus", 0, "", "Command2", "Return", u"ring 建設物購入");
     row("a number past the kinds starts anew", 0, "", "Command1", "3 5", u"focus Command5");
@@ -99,10 +102,13 @@ void TestKeyMap::keysDoWhatTheirRowSays_data()
     row("built lots, none", 0, "", "Command1", "T", u"notice 建物のある区画はありません");
     row("built lots", 0, "7", "Option2", "T", u"notice 建物のある区画 区画7 低密度住宅");
     row("time starts", 0, "", "Command1", "P", u"clock running");
+    row("a held P starts time once", 0, "", "Command1", "P ~P", u"clock running");
+    row("Ctrl or Alt with P is not P", 0, "", "Command1", "Ctrl+P Alt+P", u"clock stopped");
+    row("a held arrow walks on", 0, "", "Command1", "Down ~Down", u"focus Command5");
     row("time stops", 0, "", "Command1", "P P", u"clock stopped; notice 時間は止まっています");
     row("land price", 0, "", "Command1", "L", u"opens Form4");
     row("settings", 0, "", "Command1", "S", u"opens Form5");
-    row("help, every line filled in", 0, "", "Command1", "F1", u"opens aboutMessage");
+    row("help, every line filled in", 0, "", "Command1", "F1", u"opens aboutMessage; help 1〜30：その番号の建物へ（二けたは0.4秒以内; help 1〜25：その番号の区画へ");
     row("quit", 0, "", "Command1", "Ctrl+Q", u"quits");
     row("diamond Up", 1, "", "Command7", "Up", u"focus Command1");
     row("diamond Up along the edge", 1, "", "Command2", "Up", u"focus Command1");
@@ -112,10 +118,13 @@ void TestKeyMap::keysDoWhatTheirRowSays_data()
     row("first lot from キャンセル", 1, "", "Command26", "Home", u"focus Command1");
     row("last lot", 1, "", "Command3", "End", u"focus Command25");
     row("lot by two digits", 1, "", "Command1", "2 5", u"focus Command25");
+    row("a lot ending in 0 from キャンセル", 1, "", "Command26", "2 0", u"focus Command20");
     row("a number past the lots starts anew", 1, "", "Command1", "2 6", u"focus Command6");
     row("build and move on past a built lot", 29, "9", "Command8", "N",
         u"said 区画8 低密度工業、30＄、残高 970; focus Command10; built 8; ring 建設物購入");
     row("what N said goes with the focus", 1, "", "Command3", "N Tab", u"focus Command5; plain Command4");
+    row("a held N builds once", 1, "", "Command3", "N ~N ~N", u"focus Command4; balance 995");
+    row("Alt+N builds nothing", 1, "", "Command3", "Alt+N", u"focus Command3; balance 1000");
     row("build and move on round to lot 1", 1, "", "Command25", "N",
         u"said 区画25 低密度住宅、5＄、残高 995; focus Command1");
     row("built lots in the picker", 1, "3", "Command1", "T", u"notice 建物のある区画 区画3 低密度住宅");
@@ -127,8 +136,8 @@ void TestKeyMap::keysDoWhatTheirRowSays_data()
         u"notice 区画5 低密度住宅、5＄、残高 995、空き地はもうありません; focus Command5");
     row("N with no bare lot charges nothing", 2, "1-25", "Command25", "N",
         u"notice 区画25は建物があるので建てません、空き地はもうありません; balance 1000");
-    row("Esc in the picker says how to leave it", 1, "", "Command4", "Escape",
-        u"notice Esc では閉じません。閉じるのは「キャンセル」、End のあと Tab で行けます; focus Command4; opens Form3");
+    row("Esc in the picker says how to leave it", 1, "", "Command26", "Escape",
+        u"notice Esc では閉じません。閉じるのは「キャンセル」、End のあと Tab で行けます; focus Command26; opens Form3");
     row("figures in the picker", 1, "", "Command9", "F", u"notice 残高 1000 人口 年 0");
     row("time in the picker", 1, "", "Command26", "P P", u"clock stopped; notice 時間は止まっています");
     row("land price from the picker", 1, "", "Command1", "L", u"opens Form4");
@@ -166,13 +175,18 @@ void TestKeyMap::keysDoWhatTheirRowSays()
     const auto places = picker ? QList{KeyMap::Place::Diamond, KeyMap::Place::Picker, KeyMap::Place::Game}
                                : QList{KeyMap::Place::Palette, KeyMap::Place::MainWindow, KeyMap::Place::Game};
     for (const QString &key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QKeyCombination combination = QKeySequence(key)[0];
-        const QKeyEvent event(QEvent::KeyPress, combination.key(), combination.keyboardModifiers());
+        // "~P": P held down, as the keyboard repeats it.
+        const bool held = key.startsWith(QLatin1Char('~'));
+        const QKeyCombination combination = QKeySequence(key.mid(held ? 1 : 0))[0];
+        QKeyEvent event(QEvent::KeyPress, combination.key(), combination.keyboardModifiers(), QString(), held);
         for (KeyMap::Place place : places) {
             if (const KeyMap::Binding *binding = KeyMap::find(place, event))
                 s_pressed << binding;
         }
-        QTest::keyClick(window->focusWidget(), combination.key(), combination.keyboardModifiers());
+        if (held)
+            QApplication::sendEvent(window->focusWidget(), &event);
+        else
+            QTest::keyClick(window->focusWidget(), combination.key(), combination.keyboardModifiers());
     }
     for (const QString &check : expected.split(QStringLiteral("; "))) {
         const QString what = check.section(QLatin1Char(' '), 0, 0);
@@ -193,6 +207,8 @@ void TestKeyMap::keysDoWhatTheirRowSays()
             verifySaidOnArrival(window, value);
         else if (what == QLatin1String("ring"))
             verifyRing(value);
+        else if (what == QLatin1String("help"))
+            QVERIFY(qobject_cast<QMessageBox *>(shown(QStringLiteral("aboutMessage")))->text().contains(value));
         else if (what == QLatin1String("balance"))
             QCOMPARE(QString::fromStdString(town.text(Fields::balance)), value);
         else
