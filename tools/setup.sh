@@ -26,6 +26,9 @@ set -euo pipefail
 
 mode=${1:-play}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# Qt for Windows and the web is built once and kept here, outside the clone,
+# for later runs.
+qt_cache=${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}
 
 # The Windows and web builds take Qt from Debian 13's source, with Debian 13's
 # Qt 6.8 as their host tools (and Debian 13's emscripten for the web). On an
@@ -211,8 +214,7 @@ debian13root)
     exec bash "$top/packaging/debian/debian13root.sh" make
     ;;
 windows)
-    # Qt is built once and kept in this cache, outside the clone, for later runs.
-    qt=$(bash "$top/packaging/windows/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
+    qt=$(bash "$top/packaging/windows/qt.sh" "$qt_cache")
     options=(-DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$qt/mingw-w64-x86_64.cmake")
     # "windows release" makes the zip and the installer alone.
@@ -228,8 +230,7 @@ windows)
     ;;
 web)
     site=$top/build-web/site
-    # Qt is built once and kept in this cache, outside the clone, for later runs.
-    qt=$(bash "$top/packaging/web/qt.sh" "${KESTAVINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kestavine}")
+    qt=$(bash "$top/packaging/web/qt.sh" "$qt_cache")
     # Qt's CMake files find emscripten through the emsdk-shaped folder beside Qt.
     export EMSDK=$qt/emsdk
     # A static Qt links its plugins (the wasm platform) into the program only
