@@ -10,8 +10,10 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -152,6 +154,26 @@ protected:
                 }
             });
         }
+        if (event->type() == QEvent::Close && widget != m_closing && widget == QApplication::activeWindow()
+            && !qobject_cast<QDialog *>(widget)) {
+            if (QWidget *next = focusToReturnTo(widget)) {
+                // The page's reader (Orca in Chromium) hears of the focus's
+                // return only if the focus moves before the window's elements
+                // go: gone first, the reader settles quietly on the next
+                // control. The window goes a moment after the focus.
+                QAccessibleEvent focused(next, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focused);
+                QTimer::singleShot(100, this, [this, closing = QPointer<QWidget>(widget)] {
+                    if (!closing)
+                        return;
+                    m_closing = closing;
+                    closing->close();
+                    m_closing = nullptr;
+                });
+                event->ignore();
+                return true;
+            }
+        }
         if (event->type() == QEvent::Show) {
             if (auto *box = qobject_cast<QMessageBox *>(widget)) {
                 QAccessibleAnnouncementEvent said(box, box->windowTitle() + u' ' + box->text());
@@ -160,6 +182,19 @@ protected:
         }
         return false;
     }
+
+private:
+    // The control the town's window gives the focus back to as another window closes.
+    static QWidget *focusToReturnTo(QWidget *closing)
+    {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window != closing && window->isVisible() && qobject_cast<MainWindow *>(window))
+                return window->focusWidget();
+        }
+        return nullptr;
+    }
+
+    QWidget *m_closing = nullptr;
 };
 
 void endProgram(void *)

@@ -23,6 +23,8 @@ import re
 import sys
 import time
 
+import taskrun
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 TOP = os.path.dirname(os.path.dirname(HERE))
 
@@ -90,30 +92,8 @@ def main():
     sys.path.insert(0, args.orca_tools)
     import orca_speech
 
-    version = None
-    total_keys = total_mouse = 0
-    failed = 0
-    for number, task in enumerate(TASKS, 1):
-        if args.only and number not in args.only:
-            continue
-        logs = os.path.join(args.logs, str(number)) if args.logs else None
-        missing, spoken, orca_version = play(orca_speech, args.program, task, logs)
-        if version != orca_version:
-            version = orca_version
-            print(f"# Orca {version}", flush=True)
-        keys = count(task.keys)
-        total_keys += keys
-        total_mouse += task.mouse
-        failed += bool(missing)
-        verdict = "heard" if not missing else "NOT HEARD: " + "; ".join(missing)
-        print(f"{number}. {task.name}: {keys} keys (mouse {task.mouse}) [{' '.join(task.keys)}] {verdict}",
-              flush=True)
-        if args.verbose or missing:
-            for text in spoken:
-                print(f"     {text}")
-    ratio = f" ({total_keys / total_mouse:.2f}x)" if total_mouse else ""
-    print(f"total: {total_keys} keys, mouse {total_mouse}{ratio}; "
-          f"{'every outcome heard' if not failed else f'{failed} task(s) not heard'}")
+    failed = taskrun.run(TASKS, lambda task, logs: play(orca_speech, args.program, task, logs), count,
+                         args.only, args.logs, args.verbose)
     return 1 if failed else 0
 
 

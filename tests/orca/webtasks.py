@@ -29,6 +29,7 @@ TOP = os.path.dirname(os.path.dirname(HERE))
 sys.path.insert(0, os.path.join(TOP, "packaging", "web"))
 import eighttasks  # noqa: E402
 import serve  # noqa: E402
+import taskrun  # noqa: E402
 
 # Orca+A twice quickly: focus mode, kept whatever the focus lands on.
 FOCUS_MODE = ["Insert+a", "Insert+a"]
@@ -87,33 +88,9 @@ def main():
 
     server = serve.start(args.site)
     url = f"http://127.0.0.1:{server.server_port}/"
-    started = time.monotonic()
-    version = None
-    total_keys = total_mouse = 0
-    failed = 0
-    for number, task in enumerate(eighttasks.TASKS, 1):
-        if args.only and number not in args.only:
-            continue
-        logs = os.path.join(args.logs, str(number)) if args.logs else None
-        missing, spoken, orca_version = play(orca_speech, url, task, logs)
-        if version != orca_version:
-            version = orca_version
-            print(f"# Orca {version}, Chromium, {url}", flush=True)
-        keys = len(FOCUS_MODE) + eighttasks.count(task.keys)
-        total_keys += keys
-        total_mouse += task.mouse
-        failed += bool(missing)
-        verdict = "heard" if not missing else "NOT HEARD: " + "; ".join(missing)
-        print(f"{number}. {task.name}: {keys} keys (mouse {task.mouse}) [{' '.join(FOCUS_MODE + task.keys)}] {verdict}",
-              flush=True)
-        if args.verbose or missing:
-            for text in spoken:
-                print(f"     {text}")
+    failed = taskrun.run(eighttasks.TASKS, lambda task, logs: play(orca_speech, url, task, logs), eighttasks.count,
+                         args.only, args.logs, args.verbose, f", Chromium, {url}", FOCUS_MODE)
     server.shutdown()
-    ratio = f" ({total_keys / total_mouse:.2f}x)" if total_mouse else ""
-    print(f"total: {total_keys} keys, mouse {total_mouse}{ratio}; "
-          f"{'every outcome heard' if not failed else f'{failed} task(s) not heard'}; "
-          f"{time.monotonic() - started:.0f} s")
     return 1 if failed else 0
 
 
