@@ -17,7 +17,6 @@ the game built there. A developer's check, not a test: the suite does not
 run it.
 """
 
-import argparse
 import os
 import re
 import sys
@@ -81,17 +80,8 @@ def play(orca_speech, program, task, logs):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("program", nargs="?", default=os.path.join(TOP, "build", "app", "kestavine"))
-    parser.add_argument("--orca-tools", default=os.path.join(os.path.dirname(TOP), "shared", "tools", "orca"),
-                        help="the folder of orca_speech.py")
-    parser.add_argument("--only", type=int, action="append", help="play only task N (1 to 8); repeatable")
-    parser.add_argument("--logs", help="keep each run's logs here")
-    parser.add_argument("-v", "--verbose", action="store_true", help="print what Orca spoke in each task")
-    args = parser.parse_args()
-    sys.path.insert(0, args.orca_tools)
-    import orca_speech
-
+    args, orca_speech = taskrun.arguments(__doc__.split("\n")[0], TOP, "program",
+                                          os.path.join(TOP, "build", "app", "kestavine"), "the game to play")
     failed = taskrun.run(TASKS, lambda task, logs: play(orca_speech, args.program, task, logs), count,
                          args.only, args.logs, args.verbose)
     return 1 if failed else 0

@@ -2,8 +2,27 @@
 chosen task played in turn, its keys beside what a mouse player needs and
 whether its outcome was heard, then the total."""
 
+import argparse
 import os
+import sys
 import time
+
+
+def arguments(description, top, target, default, about):
+    """The options both scripts take, parsed, with the Orca harness imported
+    from --orca-tools: target is the positional argument (the program, the
+    site), default its value when none is given."""
+    parser = argparse.ArgumentParser(description=description)
+    parser.add_argument(target, nargs="?", default=default, help=about)
+    parser.add_argument("--orca-tools", default=os.path.join(os.path.dirname(top), "shared", "tools", "orca"),
+                        help="the folder of orca_speech.py")
+    parser.add_argument("--only", type=int, action="append", help="play only task N (1 to 8); repeatable")
+    parser.add_argument("--logs", help="keep each run's logs here")
+    parser.add_argument("-v", "--verbose", action="store_true", help="print what Orca spoke in each task")
+    args = parser.parse_args()
+    sys.path.insert(0, args.orca_tools)
+    import orca_speech
+    return args, orca_speech
 
 
 def run(tasks, play, count, only=None, logs=None, verbose=False, where="", first_keys=()):

@@ -16,7 +16,6 @@ player needs, and the total. Exit status 0 when every outcome was heard.
 A developer's check: the suite does not run it (it takes some minutes).
 """
 
-import argparse
 import os
 import re
 import shutil
@@ -75,17 +74,8 @@ def play(orca_speech, url, task, logs):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("site", nargs="?", default=os.path.join(TOP, "build-web", "site"))
-    parser.add_argument("--orca-tools", default=os.path.join(os.path.dirname(TOP), "shared", "tools", "orca"),
-                        help="the folder of orca_speech.py")
-    parser.add_argument("--only", type=int, action="append", help="play only task N (1 to 8); repeatable")
-    parser.add_argument("--logs", help="keep each run's logs here")
-    parser.add_argument("-v", "--verbose", action="store_true", help="print what Orca spoke in each task")
-    args = parser.parse_args()
-    sys.path.insert(0, args.orca_tools)
-    import orca_speech
-
+    args, orca_speech = taskrun.arguments(__doc__.split("\n")[0], TOP, "site",
+                                          os.path.join(TOP, "build-web", "site"), "the page's folder")
     server = serve.start(args.site)
     url = f"http://127.0.0.1:{server.server_port}/"
     failed = taskrun.run(eighttasks.TASKS, lambda task, logs: play(orca_speech, url, task, logs), eighttasks.count,
