@@ -102,8 +102,6 @@ void TestKeyMap::keysDoWhatTheirRowSays_data()
     row("built lots, none", 0, "", "Command1", "T", u"notice 建物のある区画はありません");
     row("built lots", 0, "7", "Option2", "T", u"notice 建物のある区画 区画7 低密度住宅");
     row("time starts", 0, "", "Command1", "P", u"clock running");
-    row("a held P starts time once", 0, "", "Command1", "P ~P", u"clock running");
-    row("Ctrl or Alt with P is not P", 0, "", "Command1", "Ctrl+P Alt+P", u"clock stopped");
     row("a held arrow walks on", 0, "", "Command1", "Down ~Down", u"focus Command5");
     row("time stops", 0, "", "Command1", "P P", u"clock stopped; notice 時間は止まっています");
     row("land price", 0, "", "Command1", "L", u"opens Form4");
